@@ -1,0 +1,62 @@
+# The two commands of the README:
+#   make play   installs what is missing, builds, assembles build/game/ and plays
+#   make test   installs what is missing, builds and runs every test (also
+#               under the address and undefined-behaviour sanitizers, with the
+#               fuzzers run for a bounded time)
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+
+# Debian packages the build, the game and the tests need.
+PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
+           libsdl2-dev libsdl2-mixer-dev libpng-dev libcairo2-dev \
+           fonts-dejavu-core timgm6mb-soundfont \
+           libgtest-dev libgmock-dev libbenchmark-dev \
+           xvfb xauth xdotool
+
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: play test deps build build-asan test-release test-asan bench clean
+
+play: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target game
+	cd $(BUILD)/game && ./ombrezza
+
+test: test-release test-asan
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN_BUILD)/build.ninja: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DOMBREZZA_SANITIZE=ON -DOMBREZZA_FUZZ=ON -DOMBREZZA_BENCH=OFF
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+build-asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+test-release: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	for b in $(BUILD)/bench/*_bench; do $$b --benchmark_min_time=0.2; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,133 @@
+// The program: read the command line, pick the platform, go into the game's
+// directory and run the frame loop until the game or the player ends it.
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "app/options.h"
+#include "media/platform.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/sdl/sdl_platform.h"
+#include "shell/components.h"
+#include "shell/dump.h"
+#include "shell/shell.h"
+
+namespace fs = std::filesystem;
+using namespace omb;
+
+namespace {
+
+struct ShellEvents final : PlatformEvents {
+  void KeyDown(Key key) override { FormKeyDown(key); }
+  void CloseRequested() override { TerminateRequested = true; }
+};
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "ombrezza: %s\n", message.c_str());
+  return 1;
+}
+
+// Paths given on the command line are meant from where the program was
+// started, not from the game directory it moves into.
+void MakeAbsolute(std::string& path) {
+  if (!path.empty()) path = fs::absolute(path).string();
+}
+
+bool EnterGameDirectory(const std::string& dir, std::string& error) {
+  std::error_code ec;
+  fs::path target = dir.empty() ? fs::read_symlink("/proc/self/exe", ec).parent_path() : fs::path(dir);
+  if (ec || target.empty() || chdir(target.c_str()) != 0) {
+    error = "cannot enter the game directory " + target.string();
+    return false;
+  }
+  fs::create_directories("replay", ec);
+  if (ec) std::fprintf(stderr, "ombrezza: cannot create replay/: %s\n", ec.message().c_str());
+  return true;
+}
+
+bool ReadText(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream s;
+  s << in.rdbuf();
+  text = s.str();
+  return true;
+}
+
+// After each frame of a headless run: the screenshots and dumps asked for.
+bool AfterHeadlessFrame(const CommandLine& cl, const HeadlessPlatform& headless) {
+  bool ok = true;
+  for (const FrameFile& f : cl.Screenshots) {
+    std::string error;
+    if (f.Frame == headless.Frame && !WritePng(f.Path, headless.LastFrame.data(), ScreenWidth, ScreenHeight, error)) {
+      std::fprintf(stderr, "ombrezza: %s\n", error.c_str());
+      ok = false;
+    }
+  }
+  for (const FrameFile& f : cl.Dumps) {
+    if (f.Frame != headless.Frame) continue;
+    std::ofstream out(f.Path, std::ios::binary);
+    out << DumpState();
+    if (!out) {
+      std::fprintf(stderr, "ombrezza: cannot write %s\n", f.Path.c_str());
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CommandLine cl;
+  std::string error;
+  if (!ParseCommandLine(argc, argv, cl, error)) {
+    std::fprintf(stderr, "ombrezza: %s\n%s", error.c_str(), Usage);
+    return 2;
+  }
+  MakeAbsolute(cl.InputFile);
+  for (FrameFile& f : cl.Screenshots) MakeAbsolute(f.Path);
+  for (FrameFile& f : cl.Dumps) MakeAbsolute(f.Path);
+
+  std::unique_ptr<Platform> platform;
+  HeadlessPlatform* headless = nullptr;
+  if (cl.Headless) {
+    auto h = std::make_unique<HeadlessPlatform>();
+    if (!cl.InputFile.empty()) {
+      std::string text;
+      InputScript script;
+      if (!ReadText(cl.InputFile, text)) return Fail("cannot read the input script " + cl.InputFile);
+      if (!script.Parse(text, error)) return Fail(cl.InputFile + ": " + error);
+      h->SetScript(std::move(script));
+    }
+    headless = h.get();
+    platform = std::move(h);
+  } else {
+    SdlOptions options;
+    options.Scale = cl.Scale;
+    platform = CreateSdlPlatform(options, error);
+    if (!platform) return Fail(error);
+  }
+  if (!EnterGameDirectory(cl.Dir, error)) return Fail(error);
+  ThePlatform = platform.get();
+
+  ShellEvents events;
+  bool ok = true;
+  FormCreate();
+  ScreenInit();
+  if (cl.FullScreen) FormKeyDown(KeyF5);
+  while (!(headless != nullptr && headless->Frame >= cl.Frames)) {
+    platform->PumpEvents(events);
+    if (TerminateRequested) break;
+    IdleFrame();
+    if (headless != nullptr) ok = AfterHeadlessFrame(cl, *headless) && ok;
+    if (TerminateRequested) break;
+  }
+  FormDestroy();
+  ThePlatform = nullptr;
+  return ok ? 0 : 1;
+}

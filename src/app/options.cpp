@@ -1,0 +1,75 @@
+#include "app/options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace omb {
+
+const char* const Usage =
+    "usage: ombrezza [--dir DIR] [--fullscreen] [--scale N]\n"
+    "       ombrezza --headless --frames N [--dir DIR] [--input FILE]\n"
+    "                [--screenshot N:PATH]... [--dump N:PATH]...\n";
+
+namespace {
+
+bool ParseInt(std::string_view text, int64_t& value) {
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size();
+}
+
+bool ParseFrameFile(std::string_view text, FrameFile& out) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos || colon + 1 == text.size()) return false;
+  if (!ParseInt(text.substr(0, colon), out.Frame) || out.Frame < 1) return false;
+  out.Path.assign(text.substr(colon + 1));
+  return true;
+}
+
+}  // namespace
+
+bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& error) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    auto value = [&]() -> std::string_view { return argv[++i]; };
+    auto bad = [&](const char* what) {
+      error = std::string(arg) + ": " + what;
+      return false;
+    };
+    int64_t number = 0;
+    if (arg == "--fullscreen") {
+      out.FullScreen = true;
+    } else if (arg == "--headless") {
+      out.Headless = true;
+    } else if (!hasValue) {
+      return bad(arg.starts_with("--") ? "needs a value" : "unknown argument");
+    } else if (arg == "--dir") {
+      out.Dir = value();
+    } else if (arg == "--scale") {
+      if (!ParseInt(value(), number) || number < 1 || number > 8) return bad("expects a whole number 1 to 8");
+      out.Scale = static_cast<int>(number);
+    } else if (arg == "--frames") {
+      if (!ParseInt(value(), number) || number < 0) return bad("expects a frame count");
+      out.Frames = number;
+    } else if (arg == "--input") {
+      out.InputFile = value();
+    } else if (arg == "--screenshot" || arg == "--dump") {
+      FrameFile f;
+      if (!ParseFrameFile(value(), f)) return bad("expects N:PATH with N counting frames from 1");
+      (arg == "--dump" ? out.Dumps : out.Screenshots).push_back(std::move(f));
+    } else {
+      return bad("unknown argument");
+    }
+  }
+  if (!out.Headless && (out.Frames >= 0 || !out.InputFile.empty() || !out.Screenshots.empty() || !out.Dumps.empty())) {
+    error = "--frames, --input, --screenshot and --dump need --headless";
+    return false;
+  }
+  if (out.Headless && out.Frames < 0) {
+    error = "--headless needs --frames N";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace omb

@@ -1,0 +1,31 @@
+// The command line. With no arguments the game plays in a window from the
+// directory that holds the program.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace omb {
+
+struct FrameFile {
+  int64_t Frame;  // frame-routine call, counting from 1
+  std::string Path;
+};
+
+struct CommandLine {
+  std::string Dir;  // empty: the program's own directory
+  bool FullScreen = false;
+  int Scale = 1;
+  bool Headless = false;
+  int64_t Frames = -1;  // headless: stop after this many frames
+  std::string InputFile;
+  std::vector<FrameFile> Screenshots;
+  std::vector<FrameFile> Dumps;
+};
+
+// False with a message on a bad command line.
+bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& error);
+
+extern const char* const Usage;
+
+}  // namespace omb

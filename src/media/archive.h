@@ -1,0 +1,46 @@
+// Reader of the game's image archive ("cg.qda"): a 256-byte header, a
+// directory of 268-byte entries and each entry's bytes, stored as they are or
+// byte-pair encoded.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace omb {
+
+// The largest entry the reader expands or copies: far above any sheet of
+// ours (a 256 x 256 true-colour bitmap is 256 KiB), low enough that a
+// damaged size field can't make the game allocate without bound.
+inline constexpr uint32_t MaxArchiveEntrySize = 16u << 20;
+
+// Reads entry `name` (compared without regard to ASCII case) of the archive
+// file `archive` into `out`, replacing its contents. On failure returns false,
+// leaves `out` empty and puts the reason, worded as the player should see it,
+// into `error`.
+bool OpenArchiveEntry(std::string_view archive, std::string_view name,
+                      std::vector<uint8_t>& out, std::string& error);
+
+// The same on an archive already in memory (tests, fuzzing, tools).
+bool ReadArchiveEntry(std::span<const uint8_t> file, std::string_view name,
+                      std::vector<uint8_t>& out, std::string& error);
+
+// Expands byte-pair encoded data of `stored` bytes into exactly `fullSize`
+// bytes. False when the data is cut short, overflows the expansion stack or
+// expands to another size, or when `fullSize` exceeds MaxArchiveEntrySize.
+bool ExpandBytePairs(std::span<const uint8_t> stored, uint32_t fullSize,
+                     std::vector<uint8_t>& out);
+
+struct ArchiveListing {
+  std::string Name;
+  uint32_t Position = 0;
+  uint32_t StoredSize = 0;
+  uint32_t FullSize = 0;
+};
+
+// The directory of an archive in memory, for the qda tool.
+bool ListArchive(std::span<const uint8_t> file, bool& compressed,
+                 std::vector<ArchiveListing>& entries, std::string& error);
+
+}  // namespace omb

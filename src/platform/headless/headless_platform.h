@@ -1,0 +1,93 @@
+// The platform without a window or a sound device, for tests, CI and tools:
+// a virtual millisecond clock that advances only while the game waits (so a
+// run is as fast as the CPU allows and identical on every machine), input
+// from a script, and a record of what was played.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "media/platform.h"
+
+namespace omb {
+
+// A scripted input: a list of input words, one per poll, and key-downs
+// between frames. Text form, one item per line:
+//   COUNT WORD   the input word for COUNT polls (bits as PadNow: 1 left,
+//                2 up, 4 right, 8 down, 16 << k button k)
+//   key NAME     a key-down of Escape, F1, F2 or F5 before the next frame
+//   # ...        a comment
+// After the last line the input word is 0.
+struct InputScript {
+  struct KeyAt {
+    int64_t Poll;  // delivered once this many words have been read
+    omb::Key Pressed;
+  };
+  std::vector<uint32_t> Words;
+  std::vector<KeyAt> Keys;
+
+  // Parses `text`; false with a message naming the line on a malformed one.
+  bool Parse(std::string_view text, std::string& error);
+};
+
+class HeadlessPlatform : public Platform {
+ public:
+  struct SoundEvent {
+    int64_t Frame;  // frame-routine call, counting from 1
+    int Channel;
+  };
+
+  void SetScript(InputScript script) { script_ = std::move(script); }
+
+  // Work done between waits takes no virtual time, unless a test says so.
+  uint32_t Clock = 0;
+  uint32_t WorkPerRead = 0;  // added to Clock on every GetTickCount (tests)
+
+  uint32_t GetTickCount() override;
+  void Idle(uint32_t ms) override { Clock += ms; }
+
+  void Present(const uint32_t* pixels) override;
+  void SetCaption(std::string_view text) override { Caption.assign(text); }
+  void SetFullScreen(bool on) override { FullScreen = on; }
+
+  void ReadKeyboard(std::span<bool, KeyCount> keys) override;
+  void ReadJoystick(JoystickState& joy) override { joy = JoystickState{}; }
+  void PumpEvents(PlatformEvents& sink) override;
+
+  void SetChannelWave(int channel, const WaveFormat& format, std::span<const uint8_t> pcm) override;
+  void ClearChannel(int channel) override;
+  void PlayChannel(int channel) override;
+  void StopChannel(int) override {}
+
+  void MusicOpen(std::string_view path) override;
+  void MusicPlay() override;
+  bool MusicPlaying() override { return MusicOn; }
+  void MusicSeekStart() override { MusicLog.push_back("seek"); }
+  void MusicStop() override;
+  void MusicClose() override;
+
+  // What the game did, for tests and dumps.
+  int64_t Frame = 0;  // frame-routine calls begun (one PumpEvents each)
+  int64_t Polls = 0;
+  int64_t Presents = 0;
+  std::string Caption = "Ombrezza";
+  bool FullScreen = false;
+  std::array<uint32_t, ScreenWidth * ScreenHeight> LastFrame{};
+  std::array<bool, 50> ChannelLoaded{};
+  std::vector<SoundEvent> Sounds;
+  std::vector<std::string> MusicLog;  // "open NAME", "play", "seek", "stop", "close"
+  std::string MusicFile;
+  bool MusicOn = false;  // a tune is playing; tests may stop it to see it restarted
+
+ private:
+  InputScript script_;
+  std::size_t nextKey_ = 0;
+};
+
+// Writes a 640 x 480 frame of 0x00RRGGBB pixels as an 8-bit RGB PNG.
+bool WritePng(const std::string& path, const uint32_t* pixels, int width, int height,
+              std::string& error);
+
+}  // namespace omb

@@ -1,0 +1,125 @@
+// The frame routine, frame pacing, input sampling and the shell's keys.
+#include <cstdio>
+
+#include "media/platform.h"
+#include "shell/components.h"
+#include "shell/shell.h"
+#include "shell/sound_service.h"
+#include "shell/states.h"
+
+namespace omb {
+
+void ResetShell() {
+  GameState = PrevGameState = 0;
+  FrameCount = StageFrame = MeasuredFps = 0;
+  FullScreen = false;
+  FrameSkip = 1;
+  FrameSkipOn = false;
+  WaitOn = true;
+  MusicOn = false;
+  NowTick = LastTick = 0;
+  AxisX = AxisY = AxisXPrev = AxisYPrev = 0;
+  ButtonsNow = ButtonsPrev = PadNow = PadPrev = 0;
+  TerminateRequested = false;
+}
+
+int FormatCaption(char* out, int size) {
+  const int n = std::snprintf(out, static_cast<std::size_t>(size), "Flame 1/%d  :  %s  :  Flame %d", FrameSkip,
+                              WaitOn ? "Waiting" : "No Wait", StageFrame);
+  return n < size ? n : size - 1;
+}
+
+void IdleFrame() {
+  Screen.Clear();
+  if (StageFrame < 0) StageFrame = 0;
+  RunStateHandler(GameState);
+  if (GameState == StateQuit) TerminateRequested = true;
+  if (GameState != PrevGameState) EnterState(GameState);
+  PrevGameState = GameState;
+  // FrameSkip comes from a file that may hold anything; never divide by
+  // less than one.
+  const int32_t skip = FrameSkip >= 1 ? FrameSkip : 1;
+  if (!FrameSkipOn || FrameCount % skip == 0) {
+    Sprites.DrawAll(Screen);
+    Screen.Flip();
+  }
+  ++FrameCount;
+  ServeSound();
+  if (!FullScreen && ThePlatform != nullptr) {
+    char caption[96];
+    const int n = FormatCaption(caption, sizeof caption);
+    ThePlatform->SetCaption(std::string_view(caption, static_cast<std::size_t>(n)));
+  }
+  FrameWait(20);
+}
+
+void FrameWait(int32_t interval) {
+  NowTick = ThePlatform->GetTickCount();
+  if (WaitOn) {
+    // The platform sleeps most of the interval; the clock decides when it ends.
+    while (static_cast<int32_t>(NowTick - LastTick) < interval) {
+      ThePlatform->Idle(static_cast<uint32_t>(interval - static_cast<int32_t>(NowTick - LastTick)));
+      NowTick = ThePlatform->GetTickCount();
+    }
+  }
+  if (FrameCount % 11 == 0 && NowTick != LastTick) {
+    MeasuredFps = 1000 / static_cast<int32_t>(NowTick - LastTick);
+  }
+  LastTick = NowTick;
+  SampleInput();
+}
+
+void SampleInput() {
+  Joy.Poll();
+  const auto axes = Joy.GetAxes();
+  AxisXPrev = AxisX;
+  AxisYPrev = AxisY;
+  AxisX = axes[0];
+  AxisY = axes[1];
+  ButtonsPrev = ButtonsNow;
+  ButtonsNow = 0;
+  for (int b = 0; b < 6; ++b) {
+    if (Joy.Button(b)) ButtonsNow += 1 << b;
+  }
+  PadPrev = PadNow;
+  PadNow = (AxisX == -1 ? 1 : 0) + (AxisY == -1 ? 2 : 0) + (AxisX == 1 ? 4 : 0) + (AxisY == 1 ? 8 : 0) +
+           ButtonsNow * 16;
+}
+
+void FormKeyDown(Key key) {
+  switch (key) {
+    case KeyEscape:
+      if (GameState == StateTitle) {
+        TerminateRequested = true;
+      } else {
+        if (GameState == StateOptions) SaveOptionsOnLeave();
+        GameState = StateTitle;
+      }
+      break;
+    case KeyF5:
+      FullScreen = !FullScreen;
+      if (FullScreen) {
+        Screen.InitializeFullScreen(640, 480, 8);
+      } else {
+        Screen.InitializeWindowed(640, 480);
+      }
+      break;
+    case KeyF1:
+      FrameSkip = FrameSkip + 1 > 5 ? 1 : FrameSkip + 1;
+      FrameSkipOn = FrameSkip != 1;
+      break;
+    case KeyF2:
+      WaitOn = !WaitOn;
+      break;
+    default:
+      break;
+  }
+}
+
+void EnterState(int32_t state) {
+  // No object survives from one screen to the next.
+  ReleaseAllSlots();
+  RunStateEntry(state);
+}
+
+}  // namespace omb

@@ -1,0 +1,65 @@
+// Program flow: start-up, the frame routine with its game states, frame
+// pacing, the shell's own keys and shut-down; with the shell's variables.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "media/keys.h"
+
+namespace omb {
+
+// Values of GameState. 1 and 4 to 7 have no handler: such a frame only
+// clears, draws and waits.
+enum : int32_t {
+  StateQuit = -1,
+  StateTitle = 0,
+  StateRanking = 2,
+  StateOptions = 3,
+  StateReplaySelect = 8,
+  StateWeaponSelect = 9,
+  StatePlay = 10,
+  StateResult = 11,
+};
+
+inline int32_t GameState = 0;
+inline int32_t PrevGameState = 0;
+inline int32_t FrameCount = 0;   // frames run; 0 again at every stage start
+inline int32_t StageFrame = 0;   // play frames of the current stage
+inline int32_t MeasuredFps = 0;  // the rate of one recent frame
+inline bool FullScreen = false;
+inline int32_t FrameSkip = 1;  // draw only every FrameSkip-th frame
+inline bool FrameSkipOn = false;
+inline bool WaitOn = true;
+inline bool MusicOn = false;
+inline uint32_t NowTick = 0;
+inline uint32_t LastTick = 0;
+
+// The input words, sampled at the end of every frame. PadNow is the word the
+// play frame reads and replays record: bit 0 left, 1 up, 2 right, 3 down,
+// bits 4 to 9 buttons 0 to 5.
+inline int32_t AxisX = 0, AxisY = 0, AxisXPrev = 0, AxisYPrev = 0;
+inline int32_t ButtonsNow = 0, ButtonsPrev = 0;
+inline int32_t PadNow = 0, PadPrev = 0;
+
+// Set when the program should end after the current frame.
+inline bool TerminateRequested = false;
+
+// Every shell variable back to its start value.
+void ResetShell();
+
+// Life of the program, in the order the platform's loop calls them.
+void FormCreate();
+void ScreenInit();  // the start-up sequence
+void IdleFrame();   // one frame
+void FormKeyDown(Key key);
+void FormDestroy();  // the shut-down sequence
+
+void EnterState(int32_t state);
+void FrameWait(int32_t interval);
+void SampleInput();
+
+// The window caption of the current frame, e.g. "Flame 1/1  :  Waiting  :  Flame 0".
+// Writes into `out` (no allocation) and returns its length.
+int FormatCaption(char* out, int size);
+
+}  // namespace omb

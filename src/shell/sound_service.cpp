@@ -1,0 +1,66 @@
+#include "shell/sound_service.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "media/music.h"
+#include "shell/components.h"
+#include "shell/shell.h"
+
+namespace omb {
+namespace {
+
+// Command strings are built here rather than in std::strings, so a tune
+// change in the middle of play allocates nothing.
+char CommandText[1200];
+
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+void ResetSoundService() {
+  SoundRequest.fill(false);
+  SoundGap.fill(0);
+  for (std::string& name : MidiName) name.clear();
+  MidiFileName.clear();
+  MidiFileName.reserve(sizeof CommandText);
+}
+
+void PlayMidi(int n) {
+  MciSendString("close FILE");
+  MidiFileName.assign("midi/");
+  MidiFileName.append(MidiName[n]);
+  std::snprintf(CommandText, sizeof CommandText, "open %s alias FILE", MidiFileName.c_str());
+  MciSendString(CommandText);
+  if (MusicOn) MciSendString("play FILE notify");
+}
+
+void ServeSound() {
+  for (int i = 0; i < SoundRequestCount; ++i) {
+    ++SoundGap[i];
+    if (SoundRequest[i]) {
+      // A request sooner than three frames after the last start is dropped.
+      if (SoundGap[i] >= 3) {
+        SoundGap[i] = 0;
+        Audio.Stop(i);
+        Audio.Play(i);
+      }
+      SoundRequest[i] = false;
+    }
+  }
+  if (MusicOn && FrameCount % 50 == 0 && FileExists(MidiFileName)) {
+    char reply[16] = {};
+    MciSendString("status FILE mode", reply, sizeof reply);
+    if (std::strncmp(reply, "playing", 7) != 0) {
+      MciSendString("seek FILE to start");
+      MciSendString("play FILE notify");
+    }
+  }
+}
+
+}  // namespace omb

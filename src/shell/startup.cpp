@@ -1,0 +1,60 @@
+// Start-up and shut-down sequences, and the display's events.
+#include <string>
+
+#include "media/music.h"
+#include "media/platform.h"
+#include "shell/assets.h"
+#include "shell/components.h"
+#include "shell/shell.h"
+#include "shell/sound_service.h"
+#include "shell/state_entry.h"
+
+namespace omb {
+namespace {
+
+void ScreenRestore() {
+  Screen.LoadPaletteFromArchive("cg.qda", "cg1.bmp");
+  Screen.UpdatePalette();
+}
+
+void ScreenChangeDisplayMode() {
+  Sheets[1].SetColorKey(Sheets[1].GetPixel(0, 0));
+  // The window's client area is the platform's business: always 640 x 480.
+}
+
+}  // namespace
+
+void FormCreate() {
+  Screen.OnRestore = ScreenRestore;
+  Screen.OnChangeDisplayMode = ScreenChangeDisplayMode;
+  LastTick = ThePlatform->GetTickCount();
+}
+
+void ScreenInit() {
+  LoadSheets();
+  Screen.BackColor = Screen.ColorMatch(0x000000);
+  Sprites.Create();
+  ResetSoundService();
+  LoadWaves();
+  LoadShapes();
+  // The bullet types and the trigonometry tables are compile-time tables.
+  // The ranking and option files and the music list are read here once the
+  // persistence routines exist.
+  GameStart();
+  EnterWeaponSelect();
+  EnterTitle();
+  if (MusicOn) {
+    const std::string open = "open " + MidiFileName + " alias FILE";
+    MciSendString(open);
+    MciSendString("play FILE notify");
+  }
+}
+
+void FormDestroy() {
+  // The ranking and the options are written back here once they exist.
+  Audio.FreeAll();
+  for (SoundWave& wave : WaveData) wave = SoundWave{};
+  MciSendString("close FILE");
+}
+
+}  // namespace omb

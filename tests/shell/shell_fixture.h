@@ -1,0 +1,36 @@
+// A shell on the headless platform, every variable at its start value.
+#pragma once
+#include <gtest/gtest.h>
+
+#include "media/platform.h"
+#include "platform/headless/headless_platform.h"
+#include "shell/components.h"
+#include "shell/shell.h"
+#include "shell/sound_service.h"
+
+namespace omb {
+
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetShell();
+    ResetSoundService();
+    Sprites.Create();
+    ThePlatform = &platform;
+  }
+  void TearDown() override { ThePlatform = nullptr; }
+
+  // One turn of the platform's loop: events, then a frame.
+  void Frame() {
+    struct Sink : PlatformEvents {
+      void KeyDown(Key key) override { FormKeyDown(key); }
+      void CloseRequested() override { TerminateRequested = true; }
+    } sink;
+    platform.PumpEvents(sink);
+    IdleFrame();
+  }
+
+  HeadlessPlatform platform;
+};
+
+}  // namespace omb

@@ -13,7 +13,7 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
            libsdl2-dev libsdl2-mixer-dev libpng-dev libcairo2-dev \
            fonts-dejavu-core timgm6mb-soundfont \
            libgtest-dev libgmock-dev libbenchmark-dev \
-           xvfb xauth xdotool
+           xvfb xauth xdotool python3
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -1,0 +1,255 @@
+#!/usr/bin/env python3
+"""The real window under a virtual X server: the shell's keys reach the game,
+the caption follows them, and every way of closing ends the program cleanly.
+
+usage: window_test.py PROGRAM [--dir GAMEDIR] [other program arguments]
+
+Each scenario runs on a fresh copy of GAMEDIR without option.txt and
+ranking.txt, so the game starts from its default options (draw 1/1, waiting).
+Exits 77 (skipped) when Xvfb or xdotool is missing.
+"""
+import ctypes
+import ctypes.util
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+DEADLINE = time.monotonic() + 60
+START_CAPTION = "Flame 1/1  :  Waiting  :  Flame 0"
+
+
+class Failure(Exception):
+    pass
+
+
+def remaining(step=10):
+    left = DEADLINE - time.monotonic()
+    if left <= 0:
+        raise Failure("gave up: the whole test is limited to 60 s")
+    return min(step, left)
+
+
+def die_with_parent():
+    # Should this script be killed outright, its X server and game go too.
+    ctypes.CDLL(None).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+
+
+def start_xvfb():
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+         "-noreset"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+        preexec_fn=die_with_parent)
+    os.close(write_end)
+    with os.fdopen(read_end, "rb") as f:
+        number = f.readline().strip()  # ends at Xvfb's exit if it cannot start
+    if not number:
+        xvfb.kill()
+        raise Failure("Xvfb did not start")
+    return xvfb, ":" + number.decode()
+
+
+class XClientMessageEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+
+class XEvent(ctypes.Union):
+    _fields_ = [("message", XClientMessageEvent), ("pad", ctypes.c_long * 24)]
+
+
+def press_close_button(window):
+    """What a window manager sends when the close button is pressed. (xdotool's
+    windowclose destroys the window instead, which no player can do.)"""
+    x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+    x.XOpenDisplay.restype = ctypes.c_void_p
+    x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x.XInternAtom.restype = ctypes.c_ulong
+    x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                             ctypes.c_void_p]
+    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = x.XOpenDisplay(None)
+    if not dpy:
+        raise Failure("cannot open the X display")
+    event = XEvent()
+    msg = event.message  # a view into the union
+    msg.type = 33  # ClientMessage
+    msg.window = window
+    msg.message_type = x.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+    msg.format = 32
+    msg.data[0] = x.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+    x.XSendEvent(dpy, window, 0, 0, ctypes.byref(event))
+    x.XCloseDisplay(dpy)  # flushes
+
+
+class Game:
+    def __init__(self, program, args, game_dir, env):
+        self.work = tempfile.mkdtemp(prefix="ombrezza_window_")
+        self.dir = None
+        if game_dir is not None:
+            self.dir = os.path.join(self.work, "game")
+            shutil.copytree(game_dir, self.dir, ignore=shutil.ignore_patterns(
+                "option.txt", "ranking.txt", "*.debug", "*.rep"))
+            args = args + ["--dir", self.dir]
+        self.log = open(os.path.join(self.work, "output.txt"), "w+")
+        self.proc = subprocess.Popen([program] + args, env=env, cwd=self.work, stdout=self.log,
+                                     stderr=subprocess.STDOUT, preexec_fn=die_with_parent)
+        self.window = None
+
+    def output(self):
+        self.log.flush()
+        self.log.seek(0)
+        return self.log.read()
+
+    def xdotool(self, *args):
+        if self.proc.poll() is not None:
+            raise Failure(f"the program ended early with status {self.proc.returncode}")
+        run = subprocess.run(["xdotool", *args], capture_output=True, text=True,
+                             timeout=remaining(5))
+        return run.stdout.strip() if run.returncode == 0 else None
+
+    def wait_for_window(self):
+        end = time.monotonic() + remaining()
+        while time.monotonic() < end:
+            found = self.xdotool("search", "--onlyvisible", "--pid", str(self.proc.pid))
+            if found:
+                self.window = int(found.split()[0])
+                return
+            time.sleep(0.1)
+        raise Failure("no window appeared")
+
+    def caption(self):
+        return self.xdotool("getwindowname", str(self.window))
+
+    def wait_for_caption(self, expected):
+        end = time.monotonic() + remaining()
+        while (seen := self.caption()) != expected:
+            if time.monotonic() > end:
+                raise Failure(f"caption {seen!r}, expected {expected!r}")
+            time.sleep(0.05)
+
+    def key(self, name):
+        # Through the X server's input path, as from a keyboard.
+        self.xdotool("windowfocus", "--sync", str(self.window))
+        self.xdotool("key", name)
+
+    def wait_for_exit(self):
+        try:
+            status = self.proc.wait(timeout=remaining(5))
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end within 5 s")
+        if status != 0:
+            raise Failure(f"the program ended with status {status}")
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        self.log.close()
+        shutil.rmtree(self.work, ignore_errors=True)
+
+
+def keys_then_close_button(game):
+    game.wait_for_caption(START_CAPTION)
+    game.key("F1")
+    game.wait_for_caption("Flame 1/2  :  Waiting  :  Flame 0")
+    game.key("F2")
+    game.wait_for_caption("Flame 1/2  :  No Wait  :  Flame 0")
+    press_close_button(game.window)
+    game.wait_for_exit()
+    # Closing must still run the shut-down that saves the options.
+    options = os.path.join(game.dir or "", "option.txt")
+    if game.dir and os.path.exists(options):
+        with open(options, newline="") as f:
+            lines = f.read().split("\r\n")
+        if lines[8:10] != ["0", "2"]:
+            raise Failure(f"option.txt WAIT and DRAW are {lines[8:10]}, expected 0 and 2")
+
+
+def full_screen_then_escape(game):
+    game.wait_for_caption(START_CAPTION)
+    game.key("F5")  # full screen: the caption stands still
+    game.key("F1")
+    time.sleep(0.3)
+    if (seen := game.caption()) != START_CAPTION:
+        raise Failure(f"caption changed in full screen: {seen!r}")
+    game.key("F5")  # back in the window it follows again
+    game.wait_for_caption("Flame 1/2  :  Waiting  :  Flame 0")
+    game.key("Escape")
+    game.wait_for_exit()
+
+
+def signalled(sig):
+    def scenario(game):
+        game.wait_for_caption(START_CAPTION)
+        game.proc.send_signal(sig)
+        game.wait_for_exit()
+    return scenario
+
+
+SCENARIOS = [
+    ("F1, F2, then the close button", keys_then_close_button),
+    ("F5, F1, F5, then Escape on the title", full_screen_then_escape),
+    ("SIGTERM", signalled(signal.SIGTERM)),
+    ("SIGINT", signalled(signal.SIGINT)),
+]
+
+
+def main(argv):
+    if len(argv) < 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    for tool in ("Xvfb", "xdotool"):
+        if shutil.which(tool) is None:
+            print(f"skipped: {tool} is not installed", file=sys.stderr)
+            return 77
+    program, args, game_dir = os.path.abspath(argv[1]), argv[2:], None
+    if "--dir" in args:
+        i = args.index("--dir")
+        game_dir = os.path.abspath(args[i + 1])
+        del args[i:i + 2]
+        if not os.path.isdir(game_dir):
+            print(f"no game directory {game_dir}: build the game first", file=sys.stderr)
+            return 1
+
+    xvfb, display = start_xvfb()
+    os.environ["DISPLAY"] = display  # for xdotool as well as the game
+    env = {k: v for k, v in os.environ.items() if k != "OMBREZZA_DEBUG"}
+    env.update(SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE="/dev/null")
+    # In a sanitized build: what the system's D-Bus library keeps at exit is
+    # not the game's leak.
+    suppressions = tempfile.NamedTemporaryFile("w", suffix=".supp", delete=False)
+    suppressions.write("leak:libdbus-1.so\nleak:libubsan.so\n")
+    suppressions.close()
+    env.setdefault("LSAN_OPTIONS", "suppressions=" + suppressions.name)
+    failed = 0
+    try:
+        for name, scenario in SCENARIOS:
+            game = Game(program, args, game_dir, env)
+            try:
+                game.wait_for_window()
+                scenario(game)
+                print(f"ok: {name}")
+            except (Failure, subprocess.TimeoutExpired) as e:
+                failed += 1
+                print(f"FAILED: {name}: {e}\n--- program output ---\n{game.output()}---",
+                      file=sys.stderr)
+            finally:
+                game.stop()
+    finally:
+        xvfb.kill()
+        xvfb.wait()
+        os.unlink(suppressions.name)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -1,0 +1,186 @@
+// The mixer against SDL's disk driver, which writes the mixed output to a
+// file instead of a sound card: what the channels and the synthesiser
+// produce can then be measured.
+#include "platform/sdl/sdl_audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <numbers>
+
+#include "media/debuglog.h"
+
+namespace omb {
+namespace {
+
+std::vector<std::string> Reports;
+void CollectReport(std::string_view text) { Reports.emplace_back(text); }
+
+// Three notes held for a quarter of a second, as a format 0 MIDI file.
+std::vector<uint8_t> TinyTune() {
+  const std::vector<uint8_t> track = {
+      0x00, 0xC0, 0x00,                                                // piano
+      0x00, 0x90, 0x3C, 0x64, 0x00, 0x90, 0x40, 0x64, 0x00, 0x90, 0x43, 0x64,  // C E G on
+      0x30, 0x80, 0x3C, 0x40, 0x00, 0x80, 0x40, 0x40, 0x00, 0x80, 0x43, 0x40,  // off 48 ticks later
+      0x00, 0xFF, 0x2F, 0x00,                                          // end of track
+  };
+  std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
+                               'M', 'T', 'r', 'k', 0, 0, 0, static_cast<uint8_t>(track.size())};
+  file.insert(file.end(), track.begin(), track.end());
+  return file;
+}
+
+class AudioOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto tmp = std::filesystem::temp_directory_path();
+    const std::string stem = "omb_audio_" + std::to_string(getpid()) + "_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    output_ = tmp / (stem + ".raw");
+    tune_ = tmp / (stem + ".mid");
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
+    Reports.clear();
+    SetFailureSinkForTests(CollectReport);
+  }
+  void TearDown() override {
+    audio_.Close();
+    SetFailureSinkForTests(nullptr);
+    std::filesystem::remove(output_);
+    std::filesystem::remove(tune_);
+    unsetenv("SDL_AUDIODRIVER");
+    unsetenv("SDL_DISKAUDIOFILE");
+    unsetenv("SDL_DISKAUDIODELAY");
+  }
+
+  // Closes the device and returns the loudest sample it was given.
+  int Peak() {
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&frequency, &format, &channels);
+    EXPECT_EQ(format, AUDIO_S16SYS);
+    audio_.Close();
+    std::ifstream in(output_, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_GT(bytes.size(), 4096u) << "the disk driver wrote nothing";
+    int peak = 0;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+      int16_t s;
+      std::memcpy(&s, &bytes[i], 2);
+      peak = std::max(peak, std::abs(static_cast<int>(s)));
+    }
+    return peak;
+  }
+
+  SdlAudio audio_;
+  std::filesystem::path output_, tune_;
+};
+
+// The device plays in its own thread at its own pace; give it time.
+template <typename Condition>
+bool WaitUntil(Condition done, int ms = 5000) {
+  for (int waited = 0; !done(); waited += 10) {
+    if (waited >= ms) return false;
+    SDL_Delay(10);
+  }
+  return true;
+}
+
+std::vector<uint8_t> Tone16(int rate, int ms) {
+  std::vector<uint8_t> pcm;
+  for (int i = 0; i < rate * ms / 1000; i++) {
+    const auto s = static_cast<int16_t>(16000 * std::sin(i * 2 * std::numbers::pi * 440 / rate));
+    pcm.push_back(static_cast<uint8_t>(s & 0xFF));
+    pcm.push_back(static_cast<uint8_t>((s >> 8) & 0xFF));
+  }
+  return pcm;
+}
+
+TEST_F(AudioOnDisk, WaveIsConvertedToTheMixerAndHeard) {
+  audio_.Open();
+  ASSERT_TRUE(audio_.SoundOn());
+  audio_.SetChannelWave(3, {.Channels = 1, .SampleRate = 22050, .BitsPerSample = 16}, Tone16(22050, 300));
+  audio_.PlayChannel(3);
+  EXPECT_TRUE(Mix_Playing(3));
+  EXPECT_TRUE(WaitUntil([] { return !Mix_Playing(3); })) << "a wave plays once";
+  EXPECT_GT(Peak(), 8000);
+}
+
+TEST_F(AudioOnDisk, SilentWavesAndClearedChannelsStaySilent) {
+  audio_.Open();
+  ASSERT_TRUE(audio_.SoundOn());
+  // 8-bit samples are unsigned: 128 is the rest level, not a full swing.
+  const std::vector<uint8_t> rest(2756, 128);
+  audio_.SetChannelWave(0, {.Channels = 1, .SampleRate = 11025, .BitsPerSample = 8}, rest);
+  audio_.SetChannelWave(1, {.Channels = 1, .SampleRate = 22050, .BitsPerSample = 16}, Tone16(22050, 300));
+  audio_.ClearChannel(1);
+  // Out of range or unplayable: ignored without a crash.
+  audio_.SetChannelWave(50, {}, rest);
+  audio_.PlayChannel(-1);
+  audio_.SetChannelWave(2, {.Channels = 1, .SampleRate = 22050, .BitsPerSample = 12}, rest);
+  audio_.SetChannelWave(4, {.Channels = 2, .SampleRate = 22050, .BitsPerSample = 16}, {rest.data(), 3});
+  for (int i = 0; i < 5; i++) audio_.PlayChannel(i);
+  EXPECT_TRUE(Mix_Playing(0));
+  EXPECT_FALSE(Mix_Playing(1));
+  EXPECT_TRUE(WaitUntil([] { return !Mix_Playing(0); }));
+  const size_t expected = audio_.MusicOn() ? 1 : 2;  // the 12-bit wave, once; the soundfont
+  EXPECT_LT(Peak(), 16);
+  EXPECT_EQ(Reports.size(), expected);
+}
+
+TEST_F(AudioOnDisk, MidiPlaysOnceThroughTheSynthesiser) {
+  // The synthesiser lets the notes ring out for seconds after the last
+  // event: run the device about five times faster than real time.
+  setenv("SDL_DISKAUDIODELAY", "4", 1);
+  audio_.Open();
+  ASSERT_TRUE(audio_.SoundOn());
+  if (!audio_.MusicOn()) GTEST_SKIP() << "no soundfont installed (Debian timgm6mb-soundfont)";
+  const auto tune = TinyTune();
+  std::ofstream(tune_, std::ios::binary).write(reinterpret_cast<const char*>(tune.data()), tune.size());
+
+  audio_.MusicOpen(tune_.string());
+  EXPECT_TRUE(Mix_HasMusicDecoder("FLUIDSYNTH"));
+  EXPECT_FALSE(audio_.MusicPlaying());
+  audio_.MusicPlay();
+  EXPECT_TRUE(audio_.MusicPlaying());
+  audio_.MusicSeekStart();
+  EXPECT_TRUE(WaitUntil([this] { return !audio_.MusicPlaying(); }, 15000))
+      << "the tune must end by itself, not loop";
+  EXPECT_TRUE(Reports.empty());
+
+  for (int i = 0; i < 3; i++) {  // a missing tune: said once, then quiet
+    audio_.MusicOpen("midi/none.mid");
+    audio_.MusicPlay();
+    EXPECT_FALSE(audio_.MusicPlaying());
+  }
+  ASSERT_EQ(Reports.size(), 1u);
+  EXPECT_NE(Reports[0].find("midi/none.mid"), std::string::npos);
+  EXPECT_GT(Peak(), 500);
+}
+
+TEST_F(AudioOnDisk, NoDeviceMeansSilenceNotACrash) {
+  setenv("SDL_AUDIODRIVER", "nonesuch", 1);
+  audio_.Open();
+  EXPECT_FALSE(audio_.SoundOn());
+  EXPECT_FALSE(audio_.MusicOn());
+  audio_.SetChannelWave(0, {}, Tone16(22050, 100));
+  audio_.PlayChannel(0);
+  audio_.StopChannel(0);
+  audio_.MusicOpen("midi/none.mid");
+  audio_.MusicPlay();
+  EXPECT_FALSE(audio_.MusicPlaying());
+  audio_.MusicClose();
+  ASSERT_EQ(Reports.size(), 1u);
+  EXPECT_EQ(Reports[0].rfind("no sound", 0), 0u);
+}
+
+}  // namespace
+}  // namespace omb

@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 
+#include "app/gallery.h"
 #include "app/options.h"
 #include "media/platform.h"
 #include "platform/headless/headless_platform.h"
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   MakeAbsolute(cl.InputFile);
+  MakeAbsolute(cl.GalleryDir);
   for (FrameFile& f : cl.Screenshots) MakeAbsolute(f.Path);
   for (FrameFile& f : cl.Dumps) MakeAbsolute(f.Path);
 
@@ -115,11 +117,19 @@ int main(int argc, char** argv) {
   if (!EnterGameDirectory(cl.Dir, error)) return Fail(error);
   ThePlatform = platform.get();
 
+  if (!cl.GalleryDir.empty()) {
+    const int rc = RunGallery(cl.GalleryDir);
+    ThePlatform = nullptr;
+    return rc;
+  }
   ShellEvents events;
   bool ok = true;
   FormCreate();
   ScreenInit();
   if (cl.FullScreen) FormKeyDown(KeyF5);
+  if (cl.PlayStage != 0) {
+    DirectPlayRequest = {true, cl.PlayStage, cl.SubShot, cl.SpecialWeapon, cl.GameMode};
+  }
   while (!(headless != nullptr && headless->Frame >= cl.Frames)) {
     platform->PumpEvents(events);
     if (TerminateRequested) break;

@@ -6,9 +6,13 @@
 namespace omb {
 
 const char* const Usage =
-    "usage: ombrezza [--dir DIR] [--fullscreen] [--scale N]\n"
-    "       ombrezza --headless --frames N [--dir DIR] [--input FILE]\n"
-    "                [--screenshot N:PATH]... [--dump N:PATH]...\n";
+    "usage: ombrezza [--dir DIR] [--fullscreen] [--scale N] [PLAY]\n"
+    "       ombrezza --headless --frames N [--dir DIR] [--input FILE] [PLAY]\n"
+    "                [--screenshot N:PATH]... [--dump N:PATH]...\n"
+    "       ombrezza --headless --gallery DIR [--dir DIR]\n"
+    "PLAY:  --play STAGE [--weapons SUB,SPECIAL] [--mode N]\n"
+    "       (stage 1-4; sub 0 TILT, 1 CURVE, 2 WAVE; special 0 LASER, 1 ENERGY, 2 AIM;\n"
+    "        mode 0 NORMAL, 1 TECHNICAL, 2 NON-BARRIER, 3 THEATER, 4 ANOTHER)\n";
 
 namespace {
 
@@ -57,6 +61,24 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
       FrameFile f;
       if (!ParseFrameFile(value(), f)) return bad("expects N:PATH with N counting frames from 1");
       (arg == "--dump" ? out.Dumps : out.Screenshots).push_back(std::move(f));
+    } else if (arg == "--play") {
+      if (!ParseInt(value(), number) || number < 1 || number > 4) return bad("expects a stage 1 to 4");
+      out.PlayStage = static_cast<int32_t>(number);
+    } else if (arg == "--weapons") {
+      const std::string_view w = value();
+      const std::size_t comma = w.find(',');
+      int64_t sub = 0, special = 0;
+      if (comma == std::string_view::npos || !ParseInt(w.substr(0, comma), sub) ||
+          !ParseInt(w.substr(comma + 1), special) || sub < 0 || sub > 2 || special < 0 || special > 2) {
+        return bad("expects SUB,SPECIAL, each 0 to 2");
+      }
+      out.SubShot = static_cast<int32_t>(sub);
+      out.SpecialWeapon = static_cast<int32_t>(special);
+    } else if (arg == "--mode") {
+      if (!ParseInt(value(), number) || number < 0 || number > 4) return bad("expects a game mode 0 to 4");
+      out.GameMode = static_cast<int32_t>(number);
+    } else if (arg == "--gallery") {
+      out.GalleryDir = value();
     } else {
       return bad("unknown argument");
     }
@@ -65,7 +87,11 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
     error = "--frames, --input, --screenshot and --dump need --headless";
     return false;
   }
-  if (out.Headless && out.Frames < 0) {
+  if (!out.GalleryDir.empty() && !out.Headless) {
+    error = "--gallery needs --headless";
+    return false;
+  }
+  if (out.Headless && out.Frames < 0 && out.GalleryDir.empty()) {
     error = "--headless needs --frames N";
     return false;
   }

@@ -21,6 +21,10 @@ struct CommandLine {
   std::string InputFile;
   std::vector<FrameFile> Screenshots;
   std::vector<FrameFile> Dumps;
+  // Straight into play: stage, weapons and game mode.
+  int32_t PlayStage = 0;  // 0: start on the title
+  int32_t SubShot = 0, SpecialWeapon = 0, GameMode = 0;
+  std::string GalleryDir;  // headless: write the bullet pattern gallery
 };
 
 // False with a message on a bad command line.

@@ -1,53 +1,118 @@
 #include "shell/dump.h"
 
+#include <initializer_list>
+
+#include "enemies/script.h"
+#include "gameplay/player.h"
 #include "objects/motion.h"
+#include "objects/objects.h"
 #include "shell/components.h"
+#include "shell/game_vars.h"
 #include "shell/shell.h"
 
 namespace omb {
 namespace {
 
-void Field(std::string& out, const char* name, long long value) {
-  out += "  \"";
-  out += name;
-  out += "\": ";
-  out += std::to_string(value);
-  out += ",\n";
-}
+struct Json {
+  std::string out = "{\n";
+
+  void Field(const char* name, long long value) {
+    out += "  \"";
+    out += name;
+    out += "\": ";
+    out += std::to_string(value);
+    out += ",\n";
+  }
+
+  // A list of rows of integers, one row a line.
+  void BeginRows(const char* name) {
+    out += "  \"";
+    out += name;
+    out += "\": [";
+    firstRow = true;
+  }
+  void Row(std::initializer_list<long long> values) {
+    out += firstRow ? "\n    [" : ",\n    [";
+    firstRow = false;
+    bool first = true;
+    for (long long v : values) {
+      if (!first) out += ", ";
+      first = false;
+      out += std::to_string(v);
+    }
+    out += "]";
+  }
+  void EndRows(bool last) {
+    out += firstRow ? "]" : "\n  ]";
+    out += last ? "\n" : ",\n";
+  }
+
+  bool firstRow = true;
+};
 
 }  // namespace
 
 std::string DumpState() {
-  std::string out = "{\n";
-  Field(out, "GameState", GameState);
-  Field(out, "FrameCount", FrameCount);
-  Field(out, "StageFrame", StageFrame);
-  Field(out, "RandSeed", RandSeed);
-  Field(out, "PadNow", PadNow);
-  Field(out, "PadPrev", PadPrev);
-  Field(out, "ButtonsNow", ButtonsNow);
-  Field(out, "ButtonsPrev", ButtonsPrev);
-  Field(out, "AxisX", AxisX);
-  Field(out, "AxisY", AxisY);
-  Field(out, "AxisXPrev", AxisXPrev);
-  Field(out, "AxisYPrev", AxisYPrev);
-  out += "  \"Sprites\": [";
-  bool first = true;
+  Json j;
+  j.Field("GameState", GameState);
+  j.Field("FrameCount", FrameCount);
+  j.Field("StageFrame", StageFrame);
+  j.Field("RandSeed", RandSeed);
+  j.Field("PadNow", PadNow);
+  j.Field("PadPrev", PadPrev);
+  j.Field("ButtonsNow", ButtonsNow);
+  j.Field("ButtonsPrev", ButtonsPrev);
+  j.Field("AxisX", AxisX);
+  j.Field("AxisY", AxisY);
+  j.Field("AxisXPrev", AxisXPrev);
+  j.Field("AxisYPrev", AxisYPrev);
+  j.Field("Stage", Stage);
+  j.Field("Score", Score);
+  j.Field("ScriptPos", ScriptPos);
+  j.Field("ScriptCount", ScriptCount);
+  j.Field("Player.Life", Player.Life);
+  j.Field("Player.Damage", Player.Damage);
+  j.Field("Player.Odds", Player.Odds);
+  j.Field("Player.Alive", Player.Alive);
+  j.Field("Player.ContactGoal", Player.ContactGoal);
+  j.Field("Player.ContactCount", Player.ContactCount);
+  j.Field("Player.HitsByCancellable", Player.HitsByCancellable);
+  j.Field("Player.HitsBySolid", Player.HitsBySolid);
+  j.Field("Player.DamageTaken", Player.DamageTaken);
+  j.Field("Bombs.Stock", Bombs.Stock);
+  j.Field("Bombs.Used", Bombs.Used);
+  j.Field("Bombs.UsedAtStageStart", Bombs.UsedAtStageStart);
+  j.Field("Bombs.NoBombStreak", Bombs.NoBombStreak);
+  j.Field("Bombs.Gauge", Bombs.Gauge);
+  j.Field("Bombs.Timer", Bombs.Timer);
+  j.Field("BarrierSize", BarrierSize);
+  j.Field("ShipBank", ShipBank);
+  j.Field("Invuln", Invuln);
+  j.Field("PodAngle", PodAngle);
+  j.Field("OrbitAngle", OrbitAngle);
+  j.Field("BulletCount", BulletCount);
+  j.Field("BonusCount", BonusCount);
+  j.Field("BulletsFired", BulletsFired);
+  j.Field("ShotMeter", ShotMeter);
+  j.Field("ShotFrame", ShotFrame);
+  // [slot, Kind, Param, PosX, PosY, VelX, VelY, Speed, Angle, Life, HitScale, Age]
+  j.BeginRows("Objects");
+  for (int i = 0; i < ObjectCount; ++i) {
+    const ObjectRecord& o = ObjectTable[i];
+    if (o.Active) {
+      j.Row({i, o.Kind, o.Param, o.PosX, o.PosY, o.VelX, o.VelY, o.Speed, o.Angle, o.Life, o.HitScale, o.Age});
+    }
+  }
+  j.EndRows(false);
+  // [index, X, Y, Shape, Frame] of every visible sprite register
+  j.BeginRows("Sprites");
   for (int i = 0; i < SpriteManager::RegisterCount; ++i) {
     const SpriteRegister& r = Sprites.Sprite(i);
-    if (!r.Visible) continue;
-    out += first ? "\n    [" : ",\n    [";
-    first = false;
-    for (long long v : {static_cast<long long>(i), static_cast<long long>(r.X), static_cast<long long>(r.Y),
-                        static_cast<long long>(r.Shape), static_cast<long long>(r.Frame)}) {
-      out += std::to_string(v);
-      out += ", ";
-    }
-    out.resize(out.size() - 2);
-    out += "]";
+    if (r.Visible) j.Row({i, r.X, r.Y, r.Shape, r.Frame});
   }
-  out += first ? "]\n}\n" : "\n  ]\n}\n";
-  return out;
+  j.EndRows(true);
+  j.out += "}\n";
+  return j.out;
 }
 
 }  // namespace omb

@@ -41,11 +41,23 @@ inline int32_t AxisX = 0, AxisY = 0, AxisXPrev = 0, AxisYPrev = 0;
 inline int32_t ButtonsNow = 0, ButtonsPrev = 0;
 inline int32_t PadNow = 0, PadPrev = 0;
 
+// A game started from the command line: the first frame acts as if
+// "GAMESTART" had been confirmed on the title with Stage and the weapons
+// chosen at once, so the frame ends with GameStart and EnterPlay done.
+struct DirectPlay {
+  bool Pending = false;
+  int32_t Stage = 1, SubShot = 0, SpecialWeapon = 0, GameMode = 0;
+};
+inline DirectPlay DirectPlayRequest;
+
 // Set when the program should end after the current frame.
 inline bool TerminateRequested = false;
 
 // Every shell variable back to its start value.
 void ResetShell();
+// Every game-wide variable of every subsystem back to its start value, as at
+// program start (start-up runs it, and so can tests).
+void ResetAllVariables();
 
 // Life of the program, in the order the platform's loop calls them.
 void FormCreate();

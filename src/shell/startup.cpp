@@ -3,7 +3,13 @@
 
 #include "media/music.h"
 #include "media/platform.h"
+#include "enemies/script.h"
+#include "gameplay/player.h"
+#include "objects/motion.h"
+#include "objects/objects.h"
+#include "persistence/replay.h"
 #include "shell/assets.h"
+#include "shell/game_vars.h"
 #include "shell/components.h"
 #include "shell/shell.h"
 #include "shell/sound_service.h"
@@ -24,7 +30,20 @@ void ScreenChangeDisplayMode() {
 
 }  // namespace
 
+void ResetAllVariables() {
+  ResetShell();
+  ResetSoundService();
+  ResetGameVars();
+  ResetPlayerVars();
+  ResetReplayVars();
+  ResetStageScript();
+  ResetObjects();
+  RandSeed = 0;
+  DirectPlayRequest = DirectPlay{};
+}
+
 void FormCreate() {
+  ResetAllVariables();
   Screen.OnRestore = ScreenRestore;
   Screen.OnChangeDisplayMode = ScreenChangeDisplayMode;
   LastTick = ThePlatform->GetTickCount();
@@ -41,7 +60,7 @@ void ScreenInit() {
   // The ranking and option files and the music list are read here once the
   // persistence routines exist.
   GameStart();
-  EnterWeaponSelect();
+  ResetWeaponSelect();
   EnterTitle();
   if (MusicOn) {
     const std::string open = "open " + MidiFileName + " alias FILE";

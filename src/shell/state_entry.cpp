@@ -1,33 +1,199 @@
+// The entry routine of every game state, and the set-up of a game and of each
+// stage. Every random number a game draws before its first play frame is
+// drawn here, in this order: the stage script, then the stars.
 #include "shell/state_entry.h"
 
+#include "enemies/script.h"
+#include "gameplay/player.h"
+#include "gameplay/stars.h"
+#include "objects/bullets.h"
 #include "objects/motion.h"
+#include "objects/objects.h"
+#include "persistence/replay.h"
+#include "shell/assets.h"
+#include "shell/components.h"
+#include "shell/game_vars.h"
 #include "shell/shell.h"
 #include "shell/sound_service.h"
 
 namespace omb {
+namespace {
+
+// The menu cursor: shape 96 cycling through its eight frames.
+void ActivateCursor(int32_t x, int32_t y) {
+  Activate(400, x, y);
+  SpriteRegister& cursor = Sprites.Sprite(400);
+  cursor.Shape = 96;
+  cursor.FirstFrame = 0;
+  cursor.LastFrame = 7;
+  cursor.PingPong = false;
+}
+
+void ActivateShape(int slot, int32_t x, int32_t y, int32_t shape) {
+  Activate(slot, x, y);
+  Sprites.Sprite(slot).Shape = shape;
+}
+
+// The side panel: five tiles stacked at the right of the field.
+void ActivatePanelTiles() {
+  for (int k = 0; k < 5; ++k) ActivateShape(120 + k, 480, 96 * k, 104);
+}
+
+void ActivateShipAndPods() {
+  ActivateShape(PlayerSlot, 216, 420, 153);
+  ObjectTable[PlayerSlot].HitScale = 0;  // hit only at its centre point
+  const int32_t shipX = Sprites.Sprite(PlayerSlot).X;
+  for (int k = 0; k < 2; ++k) {
+    ActivateShape(PodLeftSlot + k, shipX + (2 * k - 1) * 48 + 8, 444, 166);
+    ObjectTable[PodLeftSlot + k].HitScale = 100;
+  }
+}
+
+}  // namespace
 
 void EnterTitle() {
   RandSeed = 0;
-  // The menu variables, the replay flag and the title's sprites come with
-  // the title screen; the stored options are read again by LoadOptions.
+  MenuX = 0;
+  MenuY = 0;
+  MarqueeOffset = 0;
+  ReplayPlaying = false;
+  BulletsFired = 0;
+  BulletsFiredMark = 0;
+  GameCleared = 0;
   if (MidiFileName != "midi/" + MidiName[0]) PlayMidi(0);
+  // The stored options are read again here (LoadOptions(false)) once the
+  // option file exists.
+  ActivateCursor(240, 300);
+  ActivateShape(401, 192, 78, 149);
 }
 
-void EnterRanking() {}
-void EnterOptions() {}
-void EnterReplaySelect() {}
+void EnterRanking() { MenuY = 0; }
 
-void EnterWeaponSelect() { StageFrame = 0; }
+void EnterOptions() {
+  MenuY = 1;
+  ScreenPhase = 0;
+  ScreenFrame = 0;
+  LineWidth = 20;
+  ActivateCursor(160, 192);
+}
+
+void EnterReplaySelect() {
+  MenuX = 0;
+  MenuY = 0;
+  ScreenPhase = 0;
+  ScreenFrame = 0;
+  // The first summary (LoadReplayInfo(0, true)) and the used slots come
+  // with the replay files.
+  ActivateCursor(272, 80);
+}
+
+void ResetWeaponSelect() {
+  MenuX = 0;
+  MenuY = 0;
+  PodAngle = 0;
+  BarrierSize = 0;
+  StageFrame = 0;
+  SubShot = 0;
+  SpecialWeapon = 0;
+}
+
+void EnterWeaponSelect() {
+  ResetWeaponSelect();
+  ActivateShipAndPods();
+  ActivatePanelTiles();
+}
 
 void GameStart() {
-  // The game variables, the replay settings and the first stage are set up
-  // here as the play frame is built.
+  BulletCount = 0;
+  ShipBank = 0;
+  Score = 0;
+  if (Stage < 1 || Stage > 4) Stage = 1;
+  // A live game writes its settings to "replay/Repsys.rep" here once the
+  // replay files exist.
+  ReplayFrame = 0;
   StageStart();
+  ResetBulletTypes();
+  Invuln = 250;
+  PodAngle = 0;
+  Bombs.Gauge = 0;
+  Bombs.Timer = 0;
+  BarrierSize = 0;
+  OrbitAngle = 0;
+  ScriptHold = false;
+  AllClear = false;
+  Player.Life = 10000;
+  Player.Damage = 1000;
+  Player.ContactCount = 0;
+  Player.HitsByCancellable = Player.HitsBySolid = Player.DamageTaken = 0;
+  Bombs.Stock = 3;
+  Bombs.Used = Bombs.NoBombStreak = Bombs.UsedAtStageStart = 0;
+  PopupCursor = 0;
+  ShotMeter = 0;
+  ShotFrame = 0;
+  PlayTime = 0;
 }
 
-void StageStart() { FrameCount = 0; StageFrame = 0; }
+void StageStart() {
+  // The boss state is reset here once the enemy system exists.
+  ScriptPos = 0;
+  FrameCount = 0;
+  BuildStageScript(StageLook[Stage - 1]);
+  // BuildEnemyKinds (the stage's sheets, shapes and enemy kinds) follows the
+  // script here once the enemy system exists.
+  if (GameMode == ModeAnother) {
+    Player.ContactGoal = 1000;
+    Player.ContactCount = 0;
+  } else {
+    Player.ContactGoal = 1;
+  }
+  Bombs.UsedAtStageStart = Bombs.Used;
+  StageFrame = 0;
+  GameOverTimer = 0;
+  AimTarget = 0;
+  BonusCount = 0;
+  BonusGoal = 10;
+  // The "STAGE" banner (ShowBanner(1, 200)) is shown here once the panel
+  // exists.
+  PlayMidi(2 * Stage - 1);
+  // A replay loads this stage's recorded input here, and a live game saves
+  // the stage just finished (SaveStageReplay(0)), once the replay files exist.
+  ReplayFrame = 0;
+}
 
-void EnterPlay() {}
-void EnterResult() {}
+void EnterPlay() {
+  ActivateShipAndPods();
+  for (int m = MarkerFirst; m <= MarkerLast; ++m) {
+    ActivateShape(m, CenterX(PlayerSlot) - 8, CenterY(PlayerSlot) - 8, 334);
+    Sprites.Sprite(m).FirstFrame = 0;
+    Sprites.Sprite(m).LastFrame = 7;
+    Sprites.Hide(m);
+    ObjectTable[m].HitScale = 100;
+  }
+  ActivateShape(110, 480, 224, 127);
+  ActivateShape(111, 480, 224, 126);
+  Sprites.SetDrawWidth(111, 160);
+  ActivateShape(112, 0, 470, 128);
+  Sprites.Hide(112);
+  ActivateShape(113, 0, 452, 125);
+  Sprites.Hide(113);
+  for (int k = 0; k < 3; ++k) {
+    ActivateShape(114 + k, 25 + 6 * k, 452, 105);
+    Sprites.Hide(114 + k);
+  }
+  ActivateShape(SpareSlot, CenterX(PlayerSlot) - 32, CenterY(PlayerSlot) - 32, 59);
+  Sprites.Hide(SpareSlot);
+  ActivatePanelTiles();
+  SetUpStars();
+}
+
+void EnterResult() {
+  MenuX = 0;
+  MenuY = 0;
+  ScreenPhase = 0;
+  ScreenFrame = 0;
+  // The used replay slots, the last stage's input record and the completed
+  // summary are handled here once the replay files exist.
+  ActivateCursor(288, 96);
+}
 
 }  // namespace omb

@@ -9,6 +9,8 @@ void EnterRanking();
 void EnterOptions();
 void EnterReplaySelect();
 void EnterWeaponSelect();
+// The first half of EnterWeaponSelect: its variables, without sprites.
+void ResetWeaponSelect();
 void GameStart();
 void StageStart();
 void EnterPlay();

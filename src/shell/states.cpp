@@ -1,21 +1,44 @@
 #include "shell/states.h"
 
+#include "gameplay/player.h"
 #include "objects/objects.h"
+#include "shell/game_vars.h"
 #include "shell/components.h"
 #include "shell/shell.h"
 #include "shell/state_entry.h"
 
 namespace omb {
 
+namespace {
+
+void StartDirectPlay() {
+  DirectPlay& d = DirectPlayRequest;
+  d.Pending = false;
+  GameMode = d.GameMode;
+  Stage = d.Stage;
+  ResetWeaponSelect();
+  SubShot = d.SubShot;
+  SpecialWeapon = d.SpecialWeapon;
+  GameState = StatePlay;
+}
+
+}  // namespace
+
 void RunStateHandler(int32_t state) {
-  // The front-end screens and the play frame plug in here as they are built.
+  if (state == StateTitle && DirectPlayRequest.Pending) {
+    StartDirectPlay();
+    return;
+  }
+  // The front-end screens plug in here as they are built.
   switch (state) {
+    case StatePlay:
+      PlayFrame();
+      break;
     case StateTitle:
     case StateRanking:
     case StateOptions:
     case StateReplaySelect:
     case StateWeaponSelect:
-    case StatePlay:
     case StateResult:
     default:
       break;

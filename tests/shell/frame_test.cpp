@@ -1,6 +1,8 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "objects/motion.h"
@@ -138,16 +140,29 @@ TEST_F(ShellTest, TheSoundServiceRestartsASoundAtMostEveryThirdFrame) {
   EXPECT_FALSE(SoundRequest[4]) << "a dropped request is not kept for later";
 }
 
+// Runs in a fresh directory of its own, since the loop check looks for the
+// tune's file.
 class MusicTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
+    char dir[] = "/tmp/ombrezza-music-XXXXXX";
+    ASSERT_NE(::mkdtemp(dir), nullptr);
+    old = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
     ::mkdir("midi", 0755);
     std::FILE* f = std::fopen("midi/title.mid", "wb");
     ASSERT_NE(f, nullptr);
     std::fclose(f);
     MidiName[0] = "title.mid";
   }
+  void TearDown() override {
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(old);
+    std::filesystem::remove_all(here);
+    ShellTest::TearDown();
+  }
+  std::filesystem::path old;
 };
 
 TEST_F(MusicTest, WithMusicOffPlayMidiOpensButNeverPlays) {

@@ -1,0 +1,51 @@
+// A whole game in this process on the headless platform: start-up, then
+// frames, as the program's loop runs them.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "media/debuglog.h"
+#include "platform/headless/headless_platform.h"
+#include "shell/shell.h"
+
+namespace omb {
+
+class HeadlessGame {
+ public:
+  // Starts the program; with `stage` the first frame goes straight into play
+  // (as `--play STAGE`), so frame 2 is the first play frame.
+  explicit HeadlessGame(std::string_view script = {}, int stage = 0, int sub = 0, int special = 0, int mode = 0) {
+    // Without a game directory every sheet and wave is missing: expected here.
+    SetFailureSinkForTests([](std::string_view) {});
+    InputScript input;
+    std::string error;
+    EXPECT_TRUE(input.Parse(script, error)) << error;
+    platform.SetScript(std::move(input));
+    ThePlatform = &platform;
+    FormCreate();
+    ScreenInit();
+    if (stage != 0) DirectPlayRequest = {true, stage, sub, special, mode};
+  }
+  ~HeadlessGame() {
+    FormDestroy();
+    ThePlatform = nullptr;
+    SetFailureSinkForTests(nullptr);
+  }
+
+  void Frames(int n) {
+    struct Sink : PlatformEvents {
+      void KeyDown(Key key) override { FormKeyDown(key); }
+      void CloseRequested() override { TerminateRequested = true; }
+    } sink;
+    for (int k = 0; k < n && !TerminateRequested; ++k) {
+      platform.PumpEvents(sink);
+      IdleFrame();
+    }
+  }
+
+  HeadlessPlatform platform;
+};
+
+}  // namespace omb

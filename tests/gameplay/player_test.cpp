@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+#include "gameplay/player.h"
+#include "objects/motion.h"
+#include "objects/objects.h"
+#include "persistence/replay.h"
+#include "shell/components.h"
+#include "shell/game_vars.h"
+
+namespace omb {
+namespace {
+
+constexpr int32_t Left = 1, Up = 2, Right = 4, Down = 8, Shot = 16, BombButton = 32, Barrier = 64;
+
+// A game just entered on stage 1 (frame 1 ran GameStart and EnterPlay), with
+// the default button functions: 0 shot, 1 bomb, 2 barrier.
+class PlayerTest : public ::testing::Test {
+ protected:
+  PlayerTest() : game({}, 1) {
+    game.Frames(1);
+    ButtonFunction = {0, 1, 2, 3, 3, 3};
+    Invuln = 0;
+  }
+  void Hold(int32_t pad, int frames = 1) {
+    for (int k = 0; k < frames; ++k) {
+      PadNow = pad;
+      UpdatePlayer();
+    }
+  }
+  void Play(int32_t pad, int frames = 1) {
+    for (int k = 0; k < frames; ++k) {
+      PadNow = pad;
+      PlayFrame();
+    }
+  }
+  SpriteRegister& Ship() { return Sprites.Sprite(PlayerSlot); }
+
+  HeadlessGame game;
+};
+
+TEST_F(PlayerTest, TheBarrierGrowsTowardItsTargetAndSlowsTheShip) {
+  ASSERT_EQ(GameState, StatePlay);
+  const int32_t want[] = {22, 39, 51, 60, 67};
+  int32_t x = Ship().X;
+  for (int k = 0; k < 5; ++k) {
+    Hold(Barrier | Right);
+    EXPECT_EQ(BarrierSize, want[k]) << "frame " << k + 1;
+    const int32_t step = Ship().X - x;
+    x = Ship().X;
+    // The speed follows the barrier: 5 below 20, 4 below 40, 3 below 60, then 2.
+    EXPECT_EQ(step, k < 3 ? 5 - want[k] * 3 / 60 : 2) << "frame " << k + 1;
+  }
+  Hold(Barrier, 100);
+  EXPECT_EQ(BarrierSize, 90);
+  Hold(0, 100);
+  EXPECT_EQ(BarrierSize, 0) << "let go, the barrier shrinks all the way";
+}
+
+TEST_F(PlayerTest, WithHalfTheEnergyTheBarrierGrowsTowardSeventyFive) {
+  Player.Life = 5000;
+  EXPECT_EQ(BarrierTarget(), 75);
+  Hold(Barrier, 100);
+  EXPECT_EQ(BarrierSize, 75);
+  Player.Life = 0;
+  EXPECT_EQ(BarrierTarget(), 60);
+}
+
+TEST_F(PlayerTest, TheShipStaysWithinItsBounds) {
+  Hold(Left | Up, 200);
+  EXPECT_EQ(Ship().X, -20);
+  EXPECT_EQ(Ship().Y, -20);
+  Hold(Right | Down, 200);
+  EXPECT_EQ(Ship().X, 452);
+  EXPECT_EQ(Ship().Y, 452);
+}
+
+TEST_F(PlayerTest, AKnockBackCarriesTheShipAndDiesAway) {
+  ObjectTable[PlayerSlot].VelX = -10000;
+  const int32_t x = Ship().X;
+  Hold(0);
+  EXPECT_EQ(Ship().X, x - 10);
+  EXPECT_EQ(ObjectTable[PlayerSlot].VelX, -8800);
+}
+
+TEST_F(PlayerTest, CurvePodsTurnWithTheStickAndStayTurned) {
+  SubShot = SubCurve;
+  Hold(Right, 100);
+  EXPECT_EQ(PodAngle, 76);
+  Hold(0, 30);
+  EXPECT_EQ(PodAngle, 76) << "letting go does not bring CURVE's pods back";
+  Hold(Left, 200);
+  EXPECT_EQ(PodAngle, -76);
+}
+
+TEST_F(PlayerTest, TiltPodsTiltFurtherOneWayAndComeBackByTwo) {
+  SubShot = SubTilt;
+  Hold(Left, 40);
+  EXPECT_EQ(PodAngle, WrapAngle(-64));
+  EXPECT_EQ(Sprites.Sprite(PodLeftSlot).Frame, -4);
+  Hold(Right, 60);
+  EXPECT_EQ(PodAngle, 56);
+  EXPECT_EQ(Sprites.Sprite(PodRightSlot).Frame, 3);
+  Hold(0, 1);
+  EXPECT_EQ(PodAngle, 54);
+}
+
+TEST_F(PlayerTest, TheMarkersStandMirroredAroundTheShip) {
+  BarrierSize = 60;
+  OrbitAngle = 100;
+  ShipMove(0, 0, 0);
+  const int32_t a = 100;
+  const int32_t angles[] = {a, WrapAngle(-a), 512 - a, 512 + a};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(Sprites.Sprite(MarkerFirst + k).X, CenterX(PlayerSlot) + CosMul(angles[k], 60) - 8) << k;
+    EXPECT_EQ(Sprites.Sprite(MarkerFirst + k).Y, CenterY(PlayerSlot) + SinMul(angles[k], 60) - 8) << k;
+  }
+  EXPECT_EQ(OrbitAngle, 110);
+}
+
+TEST_F(PlayerTest, TheShipLeansAndChoosesItsPicture) {
+  Hold(Left, 2);
+  EXPECT_EQ(ShipBank, -2);
+  EXPECT_EQ(Ship().Shape, 153);
+  Hold(Left, 20);
+  EXPECT_EQ(ShipBank, -9);
+  EXPECT_EQ(Ship().Shape, 150);
+  Hold(0, 3);
+  EXPECT_EQ(ShipBank, -6);
+  EXPECT_EQ(Ship().Shape, 151);
+}
+
+TEST_F(PlayerTest, HoldingTheBombButtonBombsOnce) {
+  Play(BombButton, 10);
+  EXPECT_EQ(Bombs.Stock, 2);
+  Play(0, 150);  // the bomb runs out
+  Play(BombButton, 1);
+  EXPECT_EQ(Bombs.Stock, 1);
+}
+
+TEST_F(PlayerTest, OfTwoEquallyNearEnemiesTheLowerSlotIsAimedAt) {
+  SpecialWeapon = SpecialAim;
+  const int32_t x = Ship().X, y = Ship().Y;
+  for (int slot : {770, 760}) {
+    Sprites.Sprite(slot).Shape = 153;  // the ship's size, so centres line up
+    Activate(slot, x + (slot == 760 ? -100 : 100), y - 100);
+  }
+  Activate(765, x, y - 50);
+  ObjectTable[765].HitScale = -1;  // never targeted
+  ShipMove(0, 0, 0);
+  EXPECT_EQ(AimTarget, 760);
+  Release(760);
+  Release(770);
+  ShipMove(0, 0, 0);
+  EXPECT_EQ(AimTarget, PlayerSlot) << "no target: the ship itself";
+}
+
+TEST_F(PlayerTest, ADestroyedShipRecordsNoMoreInput) {
+  Hold(Right, 3);
+  const int32_t frame = ReplayFrame;
+  Player.Life = 0;
+  Hold(Right, 3);
+  EXPECT_EQ(ReplayFrame, frame);
+  EXPECT_FALSE(Player.Alive);
+}
+
+TEST_F(PlayerTest, PlaybackOfADamagedReplayStaysInsideTheInputTable) {
+  ReplayPlaying = true;
+  ReplayStageLength[Stage] = 1 << 30;  // from a file that lies
+  ReplayFrame = ReplayInputLength + 10;
+  Hold(0);
+  ReplayStageLength[Stage] = -5;
+  Hold(0);
+  EXPECT_EQ(ReplayFrame, -5) << "the frame follows the stored length; only the reads are kept inside";
+}
+
+TEST_F(PlayerTest, TheShieldBlinksAndFadesAsInvulnerabilityRunsOut) {
+  AddInvuln(300);
+  EXPECT_EQ(Invuln, 249);
+  UpdateShield();
+  EXPECT_EQ(Invuln, 248);
+  EXPECT_EQ(Sprites.Sprite(ShieldSlot).Shape, 157);
+  Invuln = 1;
+  UpdateShield();
+  EXPECT_FALSE(Sprites.Sprite(ShieldSlot).Visible) << "gone once invulnerability ends";
+}
+
+TEST_F(PlayerTest, AfterimagesShowEveryThirdFrameAndExpire) {
+  Afterimage(PlayerSlot, 4);
+  const int j = AfterimageFirst;
+  ASSERT_TRUE(ObjectTable[j].Active);
+  EXPECT_EQ(Sprites.Sprite(j).Shape, Ship().Shape);
+  std::vector<bool> shown;
+  while (ObjectTable[j].Active) {
+    UpdateAfterimages();
+    shown.push_back(Sprites.Sprite(j).Visible);
+  }
+  EXPECT_EQ(shown, (std::vector<bool>{false, false, true, false, false}));
+}
+
+}  // namespace
+}  // namespace omb

@@ -131,6 +131,11 @@ void GameStart() {
   ShotMeter = 0;
   ShotFrame = 0;
   PlayTime = 0;
+  // A recorded game and its playback must agree on the first frame, so no
+  // action is carried over from an earlier game: a bomb or barrier button
+  // held at the end of the last one would otherwise not trigger now.
+  ActionNow.fill(false);
+  ActionPrev.fill(false);
 }
 
 void StageStart() {

@@ -39,6 +39,23 @@ class PlayerTest : public ::testing::Test {
   HeadlessGame game;
 };
 
+TEST(DirectPlayTest, TheFirstFrameEntersAndTheSecondPlays) {
+  HeadlessGame game({}, 3, SubWave, SpecialEnergy, ModeTechnical);
+  ActionPrev[ActionBomb] = true;  // left over from an earlier game
+  game.Frames(1);
+  EXPECT_EQ(GameState, StatePlay);
+  EXPECT_EQ(PrevGameState, StatePlay);
+  EXPECT_EQ(Stage, 3);
+  EXPECT_EQ(SubShot, SubWave);
+  EXPECT_EQ(SpecialWeapon, SpecialEnergy);
+  EXPECT_EQ(GameMode, ModeTechnical);
+  EXPECT_EQ(StageFrame, 0) << "the play frame has not run yet";
+  EXPECT_FALSE(ActionPrev[ActionBomb]) << "GameStart clears the actions";
+  EXPECT_TRUE(ObjectTable[PlayerSlot].Active);
+  game.Frames(1);
+  EXPECT_EQ(StageFrame, 1);
+}
+
 TEST_F(PlayerTest, TheBarrierGrowsTowardItsTargetAndSlowsTheShip) {
   ASSERT_EQ(GameState, StatePlay);
   const int32_t want[] = {22, 39, 51, 60, 67};

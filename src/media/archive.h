@@ -10,11 +10,6 @@
 
 namespace omb {
 
-// The largest entry the reader expands or copies: far above any sheet of
-// ours (a 256 x 256 true-colour bitmap is 256 KiB), low enough that a
-// damaged size field can't make the game allocate without bound.
-inline constexpr uint32_t MaxArchiveEntrySize = 16u << 20;
-
 // Reads entry `name` (compared without regard to ASCII case) of the archive
 // file `archive` into `out`, replacing its contents. On failure returns false,
 // leaves `out` empty and puts the reason, worded as the player should see it,
@@ -28,7 +23,7 @@ bool ReadArchiveEntry(std::span<const uint8_t> file, std::string_view name,
 
 // Expands byte-pair encoded data of `stored` bytes into exactly `fullSize`
 // bytes. False when the data is cut short, overflows the expansion stack or
-// expands to another size, or when `fullSize` exceeds MaxArchiveEntrySize.
+// expands to another size.
 bool ExpandBytePairs(std::span<const uint8_t> stored, uint32_t fullSize,
                      std::vector<uint8_t>& out);
 

@@ -1,0 +1,209 @@
+#include "media/archive.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+void Put32(Bytes& b, size_t at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+struct Item {
+  std::string Name;
+  Bytes Stored;
+  uint32_t FullSize;
+};
+
+// An archive laid out by hand, so these tests do not lean on the writer.
+Bytes Archive(uint32_t flag, const std::vector<Item>& items) {
+  Bytes b(256 + 268 * items.size(), 0);
+  Put32(b, 0, flag);
+  std::memcpy(&b[4], "QDA0", 4);
+  Put32(b, 8, static_cast<uint32_t>(items.size()));
+  for (size_t i = 0; i < items.size(); ++i) {
+    const size_t e = 256 + 268 * i;
+    Put32(b, e, static_cast<uint32_t>(b.size()));
+    Put32(b, e + 4, static_cast<uint32_t>(items[i].Stored.size()));
+    Put32(b, e + 8, items[i].FullSize);
+    std::memcpy(&b[e + 12], items[i].Name.data(), items[i].Name.size());
+    b.insert(b.end(), items[i].Stored.begin(), items[i].Stored.end());
+  }
+  return b;
+}
+
+Bytes Block(Bytes table, const Bytes& codes) {
+  table.resize(table.size() + 4);
+  Put32(table, table.size() - 4, static_cast<uint32_t>(codes.size()));
+  table.insert(table.end(), codes.begin(), codes.end());
+  return table;
+}
+
+const Bytes kAllLiteral = {255, 128, 254};  // skip to 128, 128 itself, skip the rest
+
+std::string Read(const Bytes& archive, std::string_view name, Bytes& out) {
+  std::string error;
+  if (!omb::ReadArchiveEntry(archive, name, out, error)) {
+    EXPECT_TRUE(out.empty());
+    EXPECT_FALSE(error.empty());
+    return error;
+  }
+  return "";
+}
+
+TEST(Archive, FindsNamesRegardlessOfAsciiCaseFirstMatchWinning) {
+  const Bytes a = Archive(
+      0,
+      {{"cg1.bmp", {1, 2, 3}, 3}, {"CG2.bmp", {4}, 1}, {"CG1.BMP", {9}, 1}, {"\xe9.bmp", {5}, 1}});
+  Bytes out;
+  EXPECT_EQ(Read(a, "CG1.BMP", out), "");
+  EXPECT_EQ(out, (Bytes{1, 2, 3}));
+  EXPECT_EQ(Read(a, "cg2.BMP", out), "");
+  EXPECT_EQ(out, Bytes{4});
+  // Only ASCII letters fold; other bytes must match exactly.
+  EXPECT_EQ(Read(a, "\xc9.bmp", out),
+            "アーカイブ内には指定されたID '\xc9.bmp' を持つデータが見つかりません");
+  EXPECT_EQ(Read(a, "Cg13.Bmp", out),
+            "アーカイブ内には指定されたID 'Cg13.Bmp' を持つデータが見つかりません");
+}
+
+TEST(Archive, StoredEntriesYieldExactlyTheirFullSize) {
+  // Any flag other than 1 means stored; the full size decides the length.
+  for (uint32_t flag : {0u, 2u, 0x100u}) {
+    Bytes a = Archive(flag, {{"a", {7, 8, 9, 10}, 2}, {"b", {}, 0}});
+    Bytes out;
+    EXPECT_EQ(Read(a, "a", out), "");
+    EXPECT_EQ(out, (Bytes{7, 8}));
+    EXPECT_EQ(Read(a, "b", out), "");
+    EXPECT_TRUE(out.empty());
+  }
+}
+
+TEST(Archive, ExpandsPairTablesAcrossBlocks) {
+  // Block 1: code 128 = "ab", code 129 = 128 128; block 2 all literal.
+  const Bytes first = Block({255, 'a', 'b', 0, 128, 128, 253}, {129, 'c', 128});
+  const Bytes second = Block(kAllLiteral, {128, 129, 'z'});
+  Bytes stored = first;
+  stored.insert(stored.end(), second.begin(), second.end());
+  const Bytes want = {'a', 'b', 'a', 'b', 'c', 'a', 'b', 128, 129, 'z'};
+  Bytes out;
+  EXPECT_EQ(Read(Archive(1, {{"x", stored, 10}}), "X", out), "");
+  EXPECT_EQ(out, want);
+
+  // The same data cut anywhere, or claiming another size, never decodes.
+  for (size_t n = 0; n < stored.size(); ++n)
+    EXPECT_FALSE(omb::ExpandBytePairs({stored.data(), n}, n == 0 ? 1 : 10, out)) << n;
+  EXPECT_FALSE(omb::ExpandBytePairs(stored, 9, out));
+  EXPECT_FALSE(omb::ExpandBytePairs(stored, 11, out));
+  EXPECT_TRUE(out.empty());
+}
+
+TEST(Archive, ExpansionStackHolds256BytesAndNoMore) {
+  // Code k = (k + 1, 255) for k < 255: code 0 nests 255 pairs deep, the
+  // most an acyclic table can, and needs the whole 256-byte stack.
+  Bytes chain = {127};
+  for (int k = 0; k < 128; ++k) chain.insert(chain.end(), {static_cast<uint8_t>(k + 1), 255});
+  chain.push_back(127);
+  for (int k = 128; k < 255; ++k) chain.insert(chain.end(), {static_cast<uint8_t>(k + 1), 255});
+  chain.push_back(255);  // code 255 stays literal
+  const Bytes want(256, 255);
+  Bytes out;
+  ASSERT_TRUE(omb::ExpandBytePairs(Block(chain, {0}), 256, out));
+  EXPECT_EQ(out, want);
+
+  // Codes 0 and 1 naming each other would expand forever.
+  const Bytes cycle = Block({1, 1, 7, 0, 7, 255, 130, 252}, {0});
+  EXPECT_EQ(Read(Archive(1, {{"c", cycle, 100}}), "c", out),
+            "アーカイブ内のID 'c' の圧縮データの展開スタックが溢れました");
+}
+
+TEST(Archive, MalformedPairTablesFail) {
+  Bytes out;
+  for (const Bytes& table : {Bytes{255, 128, 255, 1},       // skips past code 256
+                             Bytes{255, 128, 252, 254, 5},  // entries run past 256
+                             Bytes{}, Bytes{255}, Bytes{0, 5}}) {
+    EXPECT_FALSE(omb::ExpandBytePairs(Block(table, {'a'}), 1, out));
+  }
+  EXPECT_FALSE(omb::ExpandBytePairs({kAllLiteral.data(), 3}, 0, out));           // no length
+  EXPECT_FALSE(omb::ExpandBytePairs(Block(kAllLiteral, {1}), 0x7FFFFFFF, out));  // absurd size
+}
+
+TEST(Archive, MalformedArchivesFailWithTheirReason) {
+  const Bytes good = Archive(0, {{"cg1.bmp", {1, 2, 3, 4}, 4}});
+  auto with = [&](size_t at, uint32_t v) {
+    Bytes b = good;
+    Put32(b, at, v);
+    return b;
+  };
+  Bytes unterminated = good;
+  std::memset(&unterminated[256 + 12], 'x', 256);
+  Bytes badMagic = good;
+  badMagic[7] = '1';
+  const struct {
+    Bytes File;
+    const char* Message;
+  } cases[] = {
+      {{}, "QDAアーカイブのヘッダーが途中で切れています"},
+      {Bytes(good.begin(), good.begin() + 100), "QDAアーカイブのヘッダーが途中で切れています"},
+      {badMagic, "QDAアーカイブとして扱えるデータではありません"},
+      {with(8, 0xFFFFFFFF), "QDAアーカイブの目録(4294967295項目)がファイルに収まりません"},
+      {with(8, 2), "QDAアーカイブの目録(2項目)がファイルに収まりません"},
+      {unterminated, "QDAアーカイブの目録の1番目の名前が終端されていません"},
+      {with(256, 0), "アーカイブ内のID 'cg1.bmp' のデータの位置が不正です"},
+      {with(256, 0xFFFFFFFE),
+       "アーカイブ内のID 'cg1.bmp' のデータがファイルの終わりを越えています"},
+      {with(264, 5), "アーカイブ内のID 'cg1.bmp' のデータがファイルの終わりを越えています"},
+      {Bytes(good.begin(), good.end() - 1),
+       "アーカイブ内のID 'cg1.bmp' のデータがファイルの終わりを越えています"},
+      {Archive(1, {{"cg1.bmp", Block(kAllLiteral, {1, 2}), 3}}),
+       "アーカイブ内のID 'cg1.bmp' の展開後の大きさが目録と一致しません"},
+      {Archive(1, {{"cg1.bmp", {255, 128}, 3}}),
+       "アーカイブ内のID 'cg1.bmp' の圧縮データが途中で切れています"},
+      {Archive(1, {{"cg1.bmp", {255, 128, 255, 0, 0, 0, 0}, 0}}),
+       "アーカイブ内のID 'cg1.bmp' の圧縮データのペア表が不正です"},
+  };
+  for (const auto& c : cases) {
+    Bytes out;
+    EXPECT_EQ(Read(c.File, "cg1.bmp", out), c.Message);
+  }
+}
+
+TEST(Archive, ListsTheDirectory) {
+  bool compressed = false;
+  std::vector<omb::ArchiveListing> list;
+  std::string error;
+  const Bytes a = Archive(1, {{"one", {1, 2}, 9}, {"two", {}, 0}});
+  ASSERT_TRUE(omb::ListArchive(a, compressed, list, error));
+  EXPECT_TRUE(compressed);
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].Name, "one");
+  EXPECT_EQ(list[0].Position, 256u + 2 * 268);
+  EXPECT_EQ(list[0].StoredSize, 2u);
+  EXPECT_EQ(list[0].FullSize, 9u);
+  EXPECT_EQ(list[1].Position, 256u + 2 * 268 + 2);
+}
+
+TEST(Archive, OpensFilesAndNamesAMissingOne) {
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("omb_archive_" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  const Bytes a = Archive(0, {{"cg1.bmp", {1, 2, 3}, 3}});
+  std::ofstream((dir / "cg.qda").string(), std::ios::binary)
+      .write(reinterpret_cast<const char*>(a.data()), static_cast<std::streamsize>(a.size()));
+  Bytes out;
+  std::string error;
+  EXPECT_TRUE(omb::OpenArchiveEntry((dir / "cg.qda").string(), "CG1.BMP", out, error)) << error;
+  EXPECT_EQ(out, (Bytes{1, 2, 3}));
+  EXPECT_FALSE(omb::OpenArchiveEntry((dir / "none.qda").string(), "cg1.bmp", out, error));
+  EXPECT_NE(error.find("none.qda"), std::string::npos) << error;
+  EXPECT_TRUE(out.empty());
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace

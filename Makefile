@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the game and the tests need.
 PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
-           libsdl2-dev libsdl2-mixer-dev libpng-dev libcairo2-dev \
+           libsdl2-dev libsdl2-mixer-dev libpng-dev libcairo2-dev libfreetype-dev \
            fonts-dejavu-core timgm6mb-soundfont \
            libgtest-dev libgmock-dev libbenchmark-dev \
            xvfb xauth xdotool python3

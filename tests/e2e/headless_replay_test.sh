@@ -28,4 +28,11 @@ done
 
 "$game" --headless --dir "$work/game" --play 1 --frames 30 --screenshot "30:$work/shot.png" 2>/dev/null
 head -c 8 "$work/shot.png" | od -An -tx1 | grep -q '89 50 4e 47' || { echo "no PNG written" >&2; exit 1; }
+# A game directory without its files: the game still runs, says what is
+# missing on stderr, and with OMBREZZA_DEBUG=1 keeps the same in its logs.
+mkdir "$work/empty"
+OMBREZZA_DEBUG=1 "$game" --headless --dir "$work/empty" --frames 5 2> "$work/stderr.txt"
+grep -q 'アーカイブからのビットマップの読み取りに失敗しました' "$work/stderr.txt" || { echo "no report of the missing archive" >&2; exit 1; }
+grep -q '^debug#00001 アーカイブからのビットマップの読み取りに失敗しました' "$work/empty/display.debug" || { echo "display.debug lacks the report" >&2; exit 1; }
+grep -q '^debug#00001 wave/click05.wavが、見つかりません' "$work/empty/sound.debug" || { echo "sound.debug lacks the report" >&2; exit 1; }
 echo "headless replay: identical"

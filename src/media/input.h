@@ -25,9 +25,8 @@ class InputDevice {
   void Poll();
 
   // The merged axes reduced to -1, 0 or +1 (X is axis 0, Y axis 1; the other
-  // six are always 0 here) and the four point-of-view values (-1: centred).
+  // six, like the point-of-view hats, the game never reads and stay 0).
   std::array<int32_t, 8> GetAxes() const;
-  std::array<int32_t, 4> GetPov() const { return {-1, -1, -1, -1}; }
   bool Button(int index) const;
 
   // The merged raw state, for tests.

@@ -176,11 +176,11 @@ TEST_F(MusicTest, WithMusicOffPlayMidiOpensButNeverPlays) {
 TEST_F(MusicTest, AStoppedTuneRestartsOnTheNextFiftiethFrame) {
   MusicOn = true;
   PlayMidi(0);
-  EXPECT_TRUE(platform.MusicOn);
+  EXPECT_TRUE(platform.TunePlaying);
   platform.MusicLog.clear();
   for (int i = 0; i < 50; ++i) Frame();
   EXPECT_TRUE(platform.MusicLog.empty()) << "a playing tune is left alone";
-  platform.MusicOn = false;  // the tune ended
+  platform.TunePlaying = false;  // the tune ended
   for (int i = 0; i < 49; ++i) Frame();
   EXPECT_TRUE(platform.MusicLog.empty());
   Frame();

@@ -59,11 +59,6 @@ bool InputScript::Parse(std::string_view text, std::string& error) {
   return true;
 }
 
-uint32_t HeadlessPlatform::GetTickCount() {
-  Clock += WorkPerRead;
-  return Clock;
-}
-
 void HeadlessPlatform::Present(const uint32_t* pixels) {
   std::copy(pixels, pixels + LastFrame.size(), LastFrame.begin());
   ++Presents;
@@ -94,22 +89,22 @@ void HeadlessPlatform::PlayChannel(int channel) { Sounds.push_back({Frame, chann
 
 void HeadlessPlatform::MusicOpen(std::string_view path) {
   MusicFile.assign(path);
-  MusicOn = false;
+  TunePlaying = false;
   MusicLog.push_back("open " + MusicFile);
 }
 
 void HeadlessPlatform::MusicPlay() {
-  MusicOn = !MusicFile.empty();
+  TunePlaying = !MusicFile.empty();
   MusicLog.push_back("play");
 }
 
 void HeadlessPlatform::MusicStop() {
-  MusicOn = false;
+  TunePlaying = false;
   MusicLog.push_back("stop");
 }
 
 void HeadlessPlatform::MusicClose() {
-  MusicOn = false;
+  TunePlaying = false;
   MusicFile.clear();
   MusicLog.push_back("close");
 }

@@ -45,11 +45,10 @@ class HeadlessPlatform : public Platform {
 
   void SetScript(InputScript script) { script_ = std::move(script); }
 
-  // Work done between waits takes no virtual time, unless a test says so.
+  // Work done between waits takes no virtual time; tests may move the clock.
   uint32_t Clock = 0;
-  uint32_t WorkPerRead = 0;  // added to Clock on every GetTickCount (tests)
 
-  uint32_t GetTickCount() override;
+  uint32_t GetTickCount() override { return Clock; }
   void Idle(uint32_t ms) override { Clock += ms; }
 
   void Present(const uint32_t* pixels) override;
@@ -67,7 +66,7 @@ class HeadlessPlatform : public Platform {
 
   void MusicOpen(std::string_view path) override;
   void MusicPlay() override;
-  bool MusicPlaying() override { return MusicOn; }
+  bool MusicPlaying() override { return TunePlaying; }
   void MusicSeekStart() override { MusicLog.push_back("seek"); }
   void MusicStop() override;
   void MusicClose() override;
@@ -83,7 +82,7 @@ class HeadlessPlatform : public Platform {
   std::vector<SoundEvent> Sounds;
   std::vector<std::string> MusicLog;  // "open NAME", "play", "seek", "stop", "close"
   std::string MusicFile;
-  bool MusicOn = false;  // a tune is playing; tests may stop it to see it restarted
+  bool TunePlaying = false;  // tests may stop it to see it restarted
 
  private:
   InputScript script_;

@@ -24,8 +24,10 @@ void LoadSheets() {
   }
 }
 
-void LoadShapes() {
-  for (const ShapeRun& run : ShapeRuns) {
+void LoadShapes() { CutShapes(ShapeRuns); }
+
+void CutShapes(std::span<const ShapeRun> runs) {
+  for (const ShapeRun& run : runs) {
     for (int i = 0; i < run.Count; ++i) {
       const int x = run.X0 + (i % run.PerRow) * run.W;
       const int y = run.Y0 + (i / run.PerRow) * run.H;

@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace omb {
 
@@ -74,6 +75,8 @@ inline constexpr std::array<uint8_t, 6> StageLook = {1, 2, 3, 4, 2, 3};
 void LoadSheets();
 // Fills the start-up shape table, run by run.
 void LoadShapes();
+// Defines the shapes of the runs on the sheets they name.
+void CutShapes(std::span<const ShapeRun> runs);
 // Waves 0 to 13 onto channels 0 to 13.
 void LoadWaves();
 // Reloads sheet n with image "cg" + image + ".bmp"; its colour key stays.

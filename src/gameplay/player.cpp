@@ -1,6 +1,11 @@
 // The play frame and the player's ship.
 #include "gameplay/player.h"
 
+#include "enemies/enemies.h"
+#include "gameplay/collision.h"
+#include "gameplay/effects.h"
+#include "gameplay/hud.h"
+#include "gameplay/score.h"
 #include "gameplay/stars.h"
 #include "gameplay/weapons.h"
 #include "objects/bullets.h"
@@ -23,18 +28,30 @@ void ResetPlayerVars() {
 }
 
 void PlayFrame() {
-  // Steps 1 and 2, the mode rules and the play-time count, come with scoring.
+  ApplyModeRules();
+  CountPlayTime();
   UpdatePlayer();
   UpdateAfterimages();
   UpdateShots();
   UpdateBomb();
   UpdateShield();
-  // Step 8, RunStageScript and UpdateEnemies, comes with the enemy system.
+  RunStageScript();
+  UpdateEnemies();
   UpdateBullets();
-  // Step 10, the hit tests, and steps 11 and 12, UpdateEffects and
-  // UpdatePopups, come with collisions and effects. Step 13 is UpdatePanel,
-  // which begins by turning a full bomb gauge into a bomb, then DrawHud.
-  CheckBombGauge();
+  // Nothing collides once the ship is gone.
+  if (Player.Alive) {
+    ShotsVsEnemies();
+    EnemiesVsShip();
+    if (BarrierSize < 60 || GameMode == ModeNonBarrier) {
+      BulletsVsShip();
+    } else {
+      BulletsVsBarrier();
+    }
+  }
+  UpdateEffects();
+  UpdatePopups();
+  UpdatePanel();
+  DrawHud();
   UpdateStars();
   ++StageFrame;
 }

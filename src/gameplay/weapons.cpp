@@ -1,7 +1,9 @@
 // The player's weapons.
 #include "gameplay/weapons.h"
 
+#include "enemies/enemies.h"
 #include "gameplay/player.h"
+#include "gameplay/score.h"
 #include "objects/bullets.h"
 #include "objects/motion.h"
 #include "objects/objects.h"
@@ -151,13 +153,12 @@ void ReleaseBarrier() {
   for (int j = BulletFirst; j <= BulletLast; ++j) {
     if (ObjectTable[j].Kind == BulletCaptured) ObjectTable[j].Age = 249;  // launches in this frame's update
   }
-  // Also only while no boss is present (!BossState.Present) once the enemy
-  // system exists.
-  if (BonusCount >= BonusGoal) {
+  // No bonus while a boss fights.
+  if (!BossState.Present && BonusCount >= BonusGoal) {
     const int32_t times = GameMode == ModeTechnical ? Player.Odds : 1;
     for (int32_t k = 0; k < times; ++k) {
       Score += 1500;
-      // BonusPopup(CenterX(PlayerSlot), CenterY(PlayerSlot) + 8 * k) is called here once the pop-ups exist.
+      BonusPopup(CenterX(PlayerSlot), CenterY(PlayerSlot) + 8 * k);
     }
     ++BonusGoal;  // each payment asks one more captured bullet of the next
     SoundRequest[11] = true;

@@ -2,7 +2,10 @@
 
 #include <initializer_list>
 
+#include "enemies/enemies.h"
 #include "enemies/script.h"
+#include "gameplay/collision.h"
+#include "gameplay/hud.h"
 #include "gameplay/player.h"
 #include "objects/motion.h"
 #include "objects/objects.h"
@@ -95,6 +98,47 @@ std::string DumpState() {
   j.Field("BulletsFired", BulletsFired);
   j.Field("ShotMeter", ShotMeter);
   j.Field("ShotFrame", ShotFrame);
+  j.Field("PlayTime", PlayTime);
+  j.Field("GameOverTimer", GameOverTimer);
+  j.Field("RankResult", RankResult);
+  j.Field("AllClear", AllClear);
+  j.Field("GameCleared", GameCleared);
+  j.Field("ScriptHold", ScriptHold);
+  j.Field("LastHitX", LastHitX);
+  j.Field("LastHitY", LastHitY);
+  j.Field("PopupCursor", PopupCursor);
+  j.Field("AimTarget", AimTarget);
+  j.Field("BonusGoal", BonusGoal);
+  j.Field("BannerKind", BannerKind);
+  j.Field("BannerTimer", BannerTimer);
+  j.Field("BannerLength", BannerLength);
+  const BossStateRecord& b = BossState;
+  j.Field("BossState.Present", b.Present);
+  j.Field("BossState.Clock", b.Clock);
+  j.Field("BossState.GaugeShown", b.GaugeShown);
+  j.Field("BossState.GaugeHp", b.GaugeHp);
+  j.Field("BossState.Depletions", b.Depletions);
+  j.Field("BossState.Slot", b.Slot);
+  j.Field("BossState.Wait", b.Wait);
+  j.Field("BossState.Attack", b.Attack);
+  j.Field("BossState.TimeLeft", b.TimeLeft);
+  j.Field("BossState.TimeLimit", b.TimeLimit);
+  j.Field("BossState.ScoreFactor", b.ScoreFactor);
+  j.Field("BossState.Parts", b.Parts);
+  j.Field("BossState.PartsMax", b.PartsMax);
+  j.Field("BossState.Aux0", b.Aux0);
+  j.Field("BossState.Aux1", b.Aux1);
+  j.Field("BossState.Loops", b.Loops);
+  // [slot, AnimEvery, Hp, ExplosionSize, Variant, Bounty, Phase, Smokes, Work0, ..., Work9]
+  j.BeginRows("Enemies");
+  for (int i = EnemyFirst; i <= EnemyLast; ++i) {
+    if (!ObjectTable[i].Active) continue;
+    const EnemyRecord& e = Enemy(i);
+    const auto& w = e.Work;
+    j.Row({i, e.AnimEvery, e.Hp, e.ExplosionSize, e.Variant, e.Bounty, e.Phase, e.Smokes, w[0], w[1], w[2], w[3],
+           w[4], w[5], w[6], w[7], w[8], w[9]});
+  }
+  j.EndRows(false);
   // [slot, Kind, Param, PosX, PosY, VelX, VelY, Speed, Angle, Life, HitScale, Age]
   j.BeginRows("Objects");
   for (int i = 0; i < ObjectCount; ++i) {

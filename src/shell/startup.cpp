@@ -3,7 +3,11 @@
 
 #include "media/music.h"
 #include "media/platform.h"
+#include "enemies/enemies.h"
 #include "enemies/script.h"
+#include "gameplay/collision.h"
+#include "gameplay/hud.h"
+#include "persistence/ranking.h"
 #include "gameplay/player.h"
 #include "objects/motion.h"
 #include "objects/objects.h"
@@ -37,6 +41,10 @@ void ResetAllVariables() {
   ResetPlayerVars();
   ResetReplayVars();
   ResetStageScript();
+  ResetEnemies();
+  ResetCollision();
+  ResetHud();
+  ResetRankingTables();
   ResetObjects();
   RandSeed = 0;
   DirectPlayRequest = DirectPlay{};

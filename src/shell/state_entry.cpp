@@ -3,7 +3,9 @@
 // drawn here, in this order: the stage script, then the stars.
 #include "shell/state_entry.h"
 
+#include "enemies/enemies.h"
 #include "enemies/script.h"
+#include "gameplay/hud.h"
 #include "gameplay/player.h"
 #include "gameplay/stars.h"
 #include "objects/bullets.h"
@@ -131,6 +133,10 @@ void GameStart() {
   ShotMeter = 0;
   ShotFrame = 0;
   PlayTime = 0;
+  // The game before may have ended with the ship lost; the first frame's
+  // mode rules and play time must not depend on that, or a replay would
+  // differ from the game it recorded.
+  Player.Alive = true;
   // A recorded game and its playback must agree on the first frame, so no
   // action is carried over from an earlier game: a bomb or barrier button
   // held at the end of the last one would otherwise not trigger now.
@@ -139,12 +145,11 @@ void GameStart() {
 }
 
 void StageStart() {
-  // The boss state is reset here once the enemy system exists.
+  ResetBossState();
   ScriptPos = 0;
   FrameCount = 0;
   BuildStageScript(StageLook[Stage - 1]);
-  // BuildEnemyKinds (the stage's sheets, shapes and enemy kinds) follows the
-  // script here once the enemy system exists.
+  BuildEnemyKinds();
   if (GameMode == ModeAnother) {
     Player.ContactGoal = 1000;
     Player.ContactCount = 0;
@@ -157,8 +162,7 @@ void StageStart() {
   AimTarget = 0;
   BonusCount = 0;
   BonusGoal = 10;
-  // The "STAGE" banner (ShowBanner(1, 200)) is shown here once the panel
-  // exists.
+  ShowBanner(BannerStage, 200);
   PlayMidi(2 * Stage - 1);
   // A replay loads this stage's recorded input here, and a live game saves
   // the stage just finished (SaveStageReplay(0)), once the replay files exist.

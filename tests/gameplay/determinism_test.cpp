@@ -37,7 +37,7 @@ namespace omb {
 namespace {
 
 // Weaving, shooting, holding and letting go of the barrier, and bombing.
-constexpr const char* BusyInput =
+constexpr const char* BusyOpening =
     "1 0\n"
     "60 20\n"       // up and shoot
     "40 17\n"       // left and shoot
@@ -48,11 +48,11 @@ constexpr const char* BusyInput =
     "120 81\n"      // left, shoot, barrier
     "50 20\n"
     "5 32\n"
-    "200 21\n"      // up-left, shoot
-    "3000 86\n";    // up-right, shoot, barrier
+    "200 21\n";     // up-left, shoot
+const std::string BusyInput = std::string(BusyOpening) + "3000 86\n";  // up-right, shoot, barrier
 
-std::string StateAfter(int frames, const char* input, int sub = 0, int special = 0) {
-  HeadlessGame game(input, 1, sub, special);
+std::string StateAfter(int frames, const std::string& input, int sub = 0, int special = 0, int mode = 0) {
+  HeadlessGame game(input, 1, sub, special, mode);
   ButtonFunction = {0, 1, 2, 3, 3, 3};
   game.Frames(frames);
   return DumpState();
@@ -76,14 +76,29 @@ TEST(DeterminismTest, TheSameInputGivesTheSameGame) {
   }
 }
 
-// The state after the first 500 play frames of stage 1 with BusyInput. Any
-// change to the play frame's arithmetic or to the order of random draws moves
-// this hash; when such a change is meant, print the new value
-// (Fnv1a(StateAfter(501, BusyInput))) and put it here with the change.
-constexpr uint64_t GoldenHash = 0xa7431100ce477e44;
+// A whole stage: weaving, bombing, then shooting from below the boss with
+// the barrier taken up and let go in turn, so that bullets are captured and
+// fired back as the special weapon.
+std::string WholeStageInput() {
+  std::string input = BusyOpening;
+  input += "48 1\n90 8\n";  // back to the middle, near the bottom
+  for (int k = 0; k < 80; ++k) input += "60 16\n40 80\n1 16\n";
+  return input;
+}
 
-TEST(DeterminismTest, GoldenMasterOfTheFirst500PlayFrames) {
-  const uint64_t hash = Fnv1a(StateAfter(501, BusyInput));
+// The state at the end of two whole stage-1 runs: THEATER until stage 2 has
+// begun, and NORMAL until well after the ship was lost. Any change to the
+// play frame's arithmetic or to the order of random draws moves this hash;
+// when such a change is meant, put the printed value here with the change.
+constexpr uint64_t GoldenHash = 0x38ef3561cba45399;
+
+TEST(DeterminismTest, GoldenMasterOfWholeStageOneRuns) {
+  const std::string input = WholeStageInput();
+  const std::string theater = StateAfter(6000, input, 0, 0, ModeTheater);
+  const std::string normal = StateAfter(6000, input, 1, 2, ModeNormal);
+  EXPECT_NE(theater.find("\"Stage\": 2,"), std::string::npos) << "the boss was destroyed";
+  EXPECT_NE(normal.find("\"Player.Alive\": 0,"), std::string::npos) << "the ship was lost";
+  const uint64_t hash = Fnv1a(theater + normal);
   EXPECT_EQ(hash, GoldenHash) << "new hash 0x" << std::hex << hash;
 }
 

@@ -1,0 +1,24 @@
+// The rankings: ten places for each of the five game modes, with the
+// weapons each score was made with.
+#pragma once
+#include <array>
+#include <cstdint>
+
+namespace omb {
+
+// One game mode's table: scores of places 1 to 10 (best first) at 0..9,
+// their SubShot at 10..19 and their SpecialWeapon at 20..29.
+using RankingTable = std::array<int32_t, 30>;
+
+inline std::array<RankingTable, 5> Ranking{};
+inline bool RankingClear = false;  // the options screen asks for a reset
+
+// Every table back to the defaults: 10000 down to 1000, weapons in turn.
+void ResetRankingTables();
+
+// Enters a finished game's score in the table of `mode`: returns its place
+// 1 to 10, or 0 when it does not beat place 10, during replay playback, or
+// for a mode without a table. Equal scores go below the ones already there.
+int32_t RankInsert(int32_t score, int32_t mode);
+
+}  // namespace omb

@@ -1,0 +1,112 @@
+#include "enemies/enemies.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "enemies/script.h"
+#include "gameplay/collision.h"
+#include "gameplay/hud.h"
+#include "play_fixture.h"
+
+namespace omb {
+namespace {
+
+using V = std::vector<int32_t>;
+
+using EnemySystemTest = PlayTest;
+
+void Script(std::initializer_list<ScriptEntry> entries) {
+  ResetStageScript();
+  int k = 0;
+  for (const ScriptEntry& e : entries) StageScript[k++] = e;
+}
+
+TEST_F(EnemySystemTest, TheScriptDropsWhatComesDueDuringAHold) {
+  Script({{2, 100, -48, 0}, {3, 200, -48, 0}, {4, 300, -48, 0}, {ScriptWarning, 0, 0, 0}, {ScriptEnd, 0, 0, 0}});
+  StageFrame = 2;
+  RunStageScript();
+  EXPECT_EQ(CountActive(EnemyFirst, EnemyLast), 1);
+  StageFrame = 3;
+  ScriptHold = true;
+  RunStageScript();
+  EXPECT_FALSE(ScriptHold) << "a holder sets it again every frame";
+  StageFrame = 4;
+  RunStageScript();
+  // The entry of frame 3 is dropped, not delayed; the warning comes with the
+  // entry before it.
+  EXPECT_EQ(CountActive(EnemyFirst, EnemyLast), 2);
+  EXPECT_EQ(Sprites.Sprite(EnemyFirst + 1).X, 300);
+  EXPECT_EQ((V{BannerKind, BannerTimer, ScriptPos}), (V{BannerWarning, 200, 4}));
+}
+
+TEST_F(EnemySystemTest, TheBossWaitsForAFreeSlotInsteadOfBeingLost) {
+  Script({{5, 0, 0, 0}, {5, 152, -176, 4}, {ScriptEnd, 0, 0, 0}});
+  for (int j = EnemyFirst; j <= EnemyLast; ++j) Activate(j, 0, 0);
+  StageFrame = 5;
+  RunStageScript();
+  EXPECT_EQ(ScriptPos, 1) << "the craft is lost; the boss entry stays";
+  EXPECT_FALSE(BossState.Present);
+  StageFrame = 6;
+  Release(770);
+  RunStageScript();
+  EXPECT_EQ((V{ScriptPos, BossState.Slot, BossState.Present}), (V{2, 770, 1}));
+  EXPECT_EQ((V{Sprites.Sprite(770).X, Sprites.Sprite(770).Y, Enemy(770).Hp}), (V{152, -176, 10000}));
+
+  // Nor is it lost to a hold at its frame.
+  ResetBossState();
+  ReleaseRange(EnemyFirst, 30);
+  Script({{5, 152, -176, 4}, {ScriptEnd, 0, 0, 0}});
+  StageFrame = 5;
+  ScriptHold = true;
+  RunStageScript();
+  StageFrame = 6;
+  RunStageScript();
+  EXPECT_TRUE(BossState.Present);
+}
+
+TEST_F(EnemySystemTest, AnEnemyLeavingTheFieldStillActsInThatFrame) {
+  // A large craft (it holds the script every frame) entirely below the field.
+  const int j = SpawnEnemy(3, 100, 481, false);
+  UpdateEnemies();
+  EXPECT_FALSE(ObjectTable[j].Active);
+  EXPECT_TRUE(ScriptHold);
+  // Just outside, one sprite size beyond the edge, a newcomer stays.
+  const int k = SpawnEnemy(0, 100, -48, false);
+  ObjectTable[k].VelY = 0;
+  UpdateEnemies();
+  EXPECT_TRUE(ObjectTable[k].Active);
+}
+
+TEST_F(EnemySystemTest, LargeEnemiesSmokeBelowAThousandEverySixthFrame) {
+  const int j = SpawnEnemy(3, 100, 100, false);
+  EXPECT_TRUE(Enemy(j).Smokes);
+  auto smokes = [] {
+    int n = 0;
+    for (int e = EffectFirst; e <= EffectLast; ++e) n += ObjectTable[e].Active && Sprites.Sprite(e).Shape == 322;
+    return n;
+  };
+  for (int f = 0; f < 12; ++f) UpdateEnemies();
+  EXPECT_EQ(smokes(), 0) << "2000 Hp";
+  Enemy(j).Hp = 999;
+  for (int f = 0; f < 12; ++f) UpdateEnemies();
+  EXPECT_EQ(smokes(), 2);
+  const int boss = SpawnEnemy(4, 152, 0, false);
+  EXPECT_FALSE(Enemy(boss).Smokes) << "a boss never smokes";
+}
+
+TEST_F(EnemySystemTest, KindsComeFromTheStagesTables) {
+  const int j = SpawnEnemy(3, -240, 20, false);
+  EXPECT_EQ((V{Sprites.Sprite(j).Shape, ObjectTable[j].HitScale, Enemy(j).Hp, Enemy(j).ExplosionSize}),
+            (V{606, 90, 2000, 2}));
+  EXPECT_EQ((V{Sprites.DrawWidth(j), Sprites.DrawHeight(j)}), (V{240, 160}));
+  // From the left half it heads right, from the right half left.
+  EXPECT_EQ((V{ObjectTable[j].Speed, ObjectTable[j].Angle, Enemy(j).Work[5], Enemy(j).Work[6]}), (V{6000, 0, 1, 1}));
+  const int k = SpawnEnemy(3, 480, 100, false);
+  EXPECT_EQ((V{ObjectTable[k].Angle, Enemy(k).Work[5], Enemy(k).Work[6]}), (V{512, -1, 0}));
+  // Children take the highest free slot.
+  EXPECT_EQ(SpawnEnemy(0, 0, 0, true), EnemyLast);
+}
+
+}  // namespace
+}  // namespace omb

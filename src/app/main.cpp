@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
   ScreenInit();
   if (cl.FullScreen) FormKeyDown(KeyF5);
   if (cl.PlayStage != 0) {
-    DirectPlayRequest = {true, cl.PlayStage, cl.SubShot, cl.SpecialWeapon, cl.GameMode};
+    DirectPlayRequest = {true, cl.PlayStage, cl.SubShot, cl.SpecialWeapon, cl.GameMode, cl.BulletStyle, cl.Buttons};
   }
   while (!(headless != nullptr && headless->Frame >= cl.Frames)) {
     platform->PumpEvents(events);

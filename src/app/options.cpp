@@ -8,14 +8,15 @@ namespace omb {
 const char* const Usage =
     "usage: ombrezza [--dir DIR] [--fullscreen] [--scale N] [PLAY]\n"
     "       ombrezza --headless --frames N [--dir DIR] [--input FILE] [PLAY]\n"
-    "                [--screenshot N:PATH]... [--dump N:PATH]...\n"
+    "                [--screenshot N:PATH]... [--dump N:PATH]... [--no-draw]\n"
     "       ombrezza --headless --gallery DIR [--dir DIR]\n"
     "PLAY:  --play STAGE [--weapons SUB,SPECIAL] [--mode N] [--style N]\n"
     "              [--buttons F0,F1,F2,F3,F4,F5]\n"
     "       (stage 1-4; sub 0 TILT, 1 CURVE, 2 WAVE; special 0 LASER, 1 ENERGY, 2 AIM;\n"
     "        mode 0 NORMAL, 1 TECHNICAL, 2 NON-BARRIER, 3 THEATER, 4 ANOTHER;\n"
     "        style 0 NORMAL, 1 SMALL, 2 BIG, 3 MICRO, 4 HUGE, default 0;\n"
-    "        buttons 0 shot, 1 bomb, 2 barrier, 3 none, default 0,1,2,3,3,3)\n";
+    "        buttons 0 shot, 1 bomb, 2 barrier, 3 none, default 0,1,2,3,3,3)\n"
+    "--no-draw: draw only the frames of the screenshots; the game runs the same\n";
 
 namespace {
 
@@ -65,6 +66,8 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
       out.FullScreen = true;
     } else if (arg == "--headless") {
       out.Headless = true;
+    } else if (arg == "--no-draw") {
+      out.NoDraw = true;
     } else if (!hasValue) {
       return bad(arg.starts_with("--") ? "needs a value" : "unknown argument");
     } else if (arg == "--dir") {
@@ -114,6 +117,10 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
   }
   if (!out.Headless && (out.Frames >= 0 || !out.InputFile.empty() || !out.Screenshots.empty() || !out.Dumps.empty())) {
     error = "--frames, --input, --screenshot and --dump need --headless";
+    return false;
+  }
+  if (out.NoDraw && !out.Headless) {
+    error = "--no-draw needs --headless";
     return false;
   }
   if (!out.GalleryDir.empty() && !out.Headless) {

@@ -24,6 +24,7 @@ struct CommandLine {
   std::string InputFile;
   std::vector<FrameFile> Screenshots;
   std::vector<FrameFile> Dumps;
+  bool NoDraw = false;  // headless: draw only the frames of the screenshots
   // Straight into play: stage, weapons and game mode.
   int32_t PlayStage = 0;  // 0: start on the title
   int32_t SubShot = 0, SpecialWeapon = 0, GameMode = 0;

@@ -59,6 +59,11 @@ inline DirectPlay DirectPlayRequest;
 // Set when the program should end after the current frame.
 inline bool TerminateRequested = false;
 
+// Set by the platform's loop before a frame nobody will look at (a headless
+// run with --no-draw): the frame runs in full but neither clears, draws nor
+// presents, the bulk of a long run's time.
+inline bool SkipDrawing = false;
+
 // Every shell variable back to its start value.
 void ResetShell();
 // Every game-wide variable of every subsystem back to its start value, as at

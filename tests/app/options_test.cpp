@@ -83,5 +83,15 @@ TEST(PlayOptionsTest, StyleAndButtonsNeedPlay) {
   EXPECT_FALSE(Parse({"--play", "1", "--style"}).ok) << "a flag without its value";
 }
 
+TEST(NoDrawTest, NeedsHeadless) {
+  const Parsed windowed = Parse({"--no-draw"});
+  EXPECT_FALSE(windowed.ok);
+  EXPECT_EQ(windowed.error, "--no-draw needs --headless");
+  const Parsed headless = Parse({"--headless", "--frames", "10", "--no-draw", "--screenshot", "5:a.png"});
+  ASSERT_TRUE(headless.ok) << headless.error;
+  EXPECT_TRUE(headless.cl.NoDraw);
+  EXPECT_FALSE(Parse({"--headless", "--frames", "10"}).cl.NoDraw);
+}
+
 }  // namespace
 }  // namespace omb

@@ -5,8 +5,7 @@
 namespace omb {
 namespace {
 
-// A game started from the command line enters play on its first frame; the
-// whole game is wiped on both sides so no other test sees it.
+// Wipes the game on both sides so that no other test sees it.
 class DirectPlayOptionsTest : public ShellTest {
  protected:
   void SetUp() override {
@@ -19,24 +18,18 @@ class DirectPlayOptionsTest : public ShellTest {
   }
 };
 
-TEST_F(DirectPlayOptionsTest, AnOldStyleRequestPlaysWithTheDefaultOptions) {
+TEST_F(DirectPlayOptionsTest, TheRequestsOptionsAreInPlaceBeforeGameStart) {
   DirectPlayRequest = {true, 2, SubCurve, SpecialAim, ModeNormal};
   Frame();
   ASSERT_EQ(GameState, StatePlay);
   EXPECT_EQ(ButtonFunction, DefaultButtonFunction) << "not the start value, where every button shoots";
-  EXPECT_EQ(BulletStyle, DefaultBulletStyle);
-  EXPECT_EQ(BulletTypes[2].Shape, StartBulletTypes[2].Shape);
-}
-
-TEST_F(DirectPlayOptionsTest, TheRequestedStyleIsInPlaceBeforeGameStart) {
-  DirectPlayRequest = {true, 1, SubTilt, SpecialLaser, ModeNormal};
-  DirectPlayRequest.BulletStyle = 4;  // HUGE
-  DirectPlayRequest.Buttons = {3, 3, 3, 0, 1, 2};
+  EXPECT_EQ(BulletTypes[2].Shape, StartBulletTypes[2].Shape) << "NORMAL";
+  DirectPlayRequest = {true, 1, SubTilt, SpecialLaser, ModeNormal, 4, {3, 3, 3, 0, 1, 2}};
+  GameState = PrevGameState = StateTitle;  // back on the title
   Frame();
   ASSERT_EQ(GameState, StatePlay);
-  EXPECT_EQ(BulletStyle, 4);
   EXPECT_EQ(ButtonFunction, (std::array<int32_t, 6>{3, 3, 3, 0, 1, 2}));
-  EXPECT_EQ(BulletTypes[2].Shape, StartBulletTypes[8].Shape) << "GameStart gave the small bullet the largest picture";
+  EXPECT_EQ(BulletTypes[2].Shape, StartBulletTypes[8].Shape) << "GameStart gave the small bullet HUGE's picture";
 }
 
 }  // namespace

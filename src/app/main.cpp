@@ -59,6 +59,15 @@ bool ReadText(const std::string& path, std::string& text) {
   return true;
 }
 
+// With --no-draw, only a frame whose picture is asked for is drawn.
+bool DrawThisFrame(const CommandLine& cl, const HeadlessPlatform& headless) {
+  if (!cl.NoDraw) return true;
+  for (const FrameFile& f : cl.Screenshots) {
+    if (f.Frame == headless.Frame) return true;
+  }
+  return false;
+}
+
 // After each frame of a headless run: the screenshots and dumps asked for.
 bool AfterHeadlessFrame(const CommandLine& cl, const HeadlessPlatform& headless) {
   bool ok = true;
@@ -128,11 +137,13 @@ int main(int argc, char** argv) {
   ScreenInit();
   if (cl.FullScreen) FormKeyDown(KeyF5);
   if (cl.PlayStage != 0) {
-    DirectPlayRequest = {true, cl.PlayStage, cl.SubShot, cl.SpecialWeapon, cl.GameMode};
+    DirectPlayRequest = {true, cl.PlayStage, cl.SubShot, cl.SpecialWeapon, cl.GameMode, cl.BulletStyle, cl.Buttons};
   }
   while (!(headless != nullptr && headless->Frame >= cl.Frames)) {
     platform->PumpEvents(events);
     if (TerminateRequested) break;
+    // PumpEvents counted the frame about to run.
+    if (headless != nullptr) SkipDrawing = !DrawThisFrame(cl, *headless);
     IdleFrame();
     if (headless != nullptr) ok = AfterHeadlessFrame(cl, *headless) && ok;
     if (TerminateRequested) break;

@@ -8,11 +8,15 @@ namespace omb {
 const char* const Usage =
     "usage: ombrezza [--dir DIR] [--fullscreen] [--scale N] [PLAY]\n"
     "       ombrezza --headless --frames N [--dir DIR] [--input FILE] [PLAY]\n"
-    "                [--screenshot N:PATH]... [--dump N:PATH]...\n"
+    "                [--screenshot N:PATH]... [--dump N:PATH]... [--no-draw]\n"
     "       ombrezza --headless --gallery DIR [--dir DIR]\n"
-    "PLAY:  --play STAGE [--weapons SUB,SPECIAL] [--mode N]\n"
+    "PLAY:  --play STAGE [--weapons SUB,SPECIAL] [--mode N] [--style N]\n"
+    "              [--buttons F0,F1,F2,F3,F4,F5]\n"
     "       (stage 1-4; sub 0 TILT, 1 CURVE, 2 WAVE; special 0 LASER, 1 ENERGY, 2 AIM;\n"
-    "        mode 0 NORMAL, 1 TECHNICAL, 2 NON-BARRIER, 3 THEATER, 4 ANOTHER)\n";
+    "        mode 0 NORMAL, 1 TECHNICAL, 2 NON-BARRIER, 3 THEATER, 4 ANOTHER;\n"
+    "        style 0 NORMAL, 1 SMALL, 2 BIG, 3 MICRO, 4 HUGE, default 0;\n"
+    "        buttons 0 shot, 1 bomb, 2 barrier, 3 none, default 0,1,2,3,3,3)\n"
+    "--no-draw: draw only the frames of the screenshots; the game runs the same\n";
 
 namespace {
 
@@ -29,9 +33,26 @@ bool ParseFrameFile(std::string_view text, FrameFile& out) {
   return true;
 }
 
+// Exactly six comma-separated functions, each 0 to 3.
+bool ParseButtons(std::string_view text, std::array<int32_t, 6>& out) {
+  std::array<int32_t, 6> got{};
+  for (std::size_t k = 0; k < got.size(); ++k) {
+    const std::size_t comma = text.find(',');
+    const bool last = k + 1 == got.size();
+    if ((comma == std::string_view::npos) != last) return false;
+    int64_t f = 0;
+    if (!ParseInt(text.substr(0, comma), f) || f < 0 || f > 3) return false;
+    got[k] = static_cast<int32_t>(f);
+    if (!last) text.remove_prefix(comma + 1);
+  }
+  out = got;
+  return true;
+}
+
 }  // namespace
 
 bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& error) {
+  bool playOptions = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -45,6 +66,8 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
       out.FullScreen = true;
     } else if (arg == "--headless") {
       out.Headless = true;
+    } else if (arg == "--no-draw") {
+      out.NoDraw = true;
     } else if (!hasValue) {
       return bad(arg.starts_with("--") ? "needs a value" : "unknown argument");
     } else if (arg == "--dir") {
@@ -77,6 +100,15 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
     } else if (arg == "--mode") {
       if (!ParseInt(value(), number) || number < 0 || number > 4) return bad("expects a game mode 0 to 4");
       out.GameMode = static_cast<int32_t>(number);
+    } else if (arg == "--style") {
+      if (!ParseInt(value(), number) || number < 0 || number > 4) return bad("expects a bullet style 0 to 4");
+      out.BulletStyle = static_cast<int32_t>(number);
+      playOptions = true;
+    } else if (arg == "--buttons") {
+      if (!ParseButtons(value(), out.Buttons)) {
+        return bad("expects six button functions F0,F1,F2,F3,F4,F5, each 0 to 3");
+      }
+      playOptions = true;
     } else if (arg == "--gallery") {
       out.GalleryDir = value();
     } else {
@@ -87,8 +119,16 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
     error = "--frames, --input, --screenshot and --dump need --headless";
     return false;
   }
+  if (out.NoDraw && !out.Headless) {
+    error = "--no-draw needs --headless";
+    return false;
+  }
   if (!out.GalleryDir.empty() && !out.Headless) {
     error = "--gallery needs --headless";
+    return false;
+  }
+  if (playOptions && out.PlayStage == 0) {
+    error = "--style and --buttons need --play";
     return false;
   }
   if (out.Headless && out.Frames < 0 && out.GalleryDir.empty()) {

@@ -1,9 +1,12 @@
 // The command line. With no arguments the game plays in a window from the
 // directory that holds the program.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "shell/game_vars.h"
 
 namespace omb {
 
@@ -21,9 +24,13 @@ struct CommandLine {
   std::string InputFile;
   std::vector<FrameFile> Screenshots;
   std::vector<FrameFile> Dumps;
+  bool NoDraw = false;  // headless: draw only the frames of the screenshots
   // Straight into play: stage, weapons and game mode.
   int32_t PlayStage = 0;  // 0: start on the title
   int32_t SubShot = 0, SpecialWeapon = 0, GameMode = 0;
+  // The options of that game, for that run only.
+  int32_t BulletStyle = DefaultBulletStyle;
+  std::array<int32_t, 6> Buttons = DefaultButtonFunction;
   std::string GalleryDir;  // headless: write the bullet pattern gallery
 };
 

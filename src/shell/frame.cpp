@@ -21,6 +21,7 @@ void ResetShell() {
   AxisX = AxisY = AxisXPrev = AxisYPrev = 0;
   ButtonsNow = ButtonsPrev = PadNow = PadPrev = 0;
   TerminateRequested = false;
+  SkipDrawing = false;
 }
 
 int FormatCaption(char* out, int size) {
@@ -30,7 +31,9 @@ int FormatCaption(char* out, int size) {
 }
 
 void IdleFrame() {
-  Screen.Clear();
+  // Drawing only reads the game's state, so leaving it out changes nothing
+  // else.
+  if (!SkipDrawing) Screen.Clear();
   if (StageFrame < 0) StageFrame = 0;
   RunStateHandler(GameState);
   if (GameState == StateQuit) TerminateRequested = true;
@@ -39,7 +42,7 @@ void IdleFrame() {
   // FrameSkip comes from a file that may hold anything; never divide by
   // less than one.
   const int32_t skip = FrameSkip >= 1 ? FrameSkip : 1;
-  if (!FrameSkipOn || FrameCount % skip == 0) {
+  if (!SkipDrawing && (!FrameSkipOn || FrameCount % skip == 0)) {
     Sprites.DrawAll(Screen);
     Screen.Flip();
   }

@@ -18,6 +18,10 @@ inline int32_t SubShot = 0;
 inline int32_t SpecialWeapon = 0;
 inline int32_t BulletStyle = 0;    // 0 NORMAL, 1 SMALL, 2 BIG, 3 MICRO, 4 HUGE
 inline std::array<int32_t, 6> ButtonFunction{};  // 0 shot, 1 bomb, 2 barrier, 3 none
+// What a game gets while no option file says otherwise: Z/Space shoots,
+// X bombs, C raises the barrier, the other buttons do nothing.
+inline constexpr int32_t DefaultBulletStyle = 0;
+inline constexpr std::array<int32_t, 6> DefaultButtonFunction = {0, 1, 2, 3, 3, 3};
 inline int32_t PlayTime = 0;
 inline int32_t BulletsFired = 0, BulletsFiredMark = 0;
 inline int32_t GameCleared = 0;

@@ -1,10 +1,12 @@
 // Program flow: start-up, the frame routine with its game states, frame
 // pacing, the shell's own keys and shut-down; with the shell's variables.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "media/keys.h"
+#include "shell/game_vars.h"
 
 namespace omb {
 
@@ -44,14 +46,23 @@ inline int32_t PadNow = 0, PadPrev = 0;
 // A game started from the command line: the first frame acts as if
 // "GAMESTART" had been confirmed on the title with Stage and the weapons
 // chosen at once, so the frame ends with GameStart and EnterPlay done.
+// The bullet style and the button functions stand in for the options; nothing
+// keeps them once the program ends.
 struct DirectPlay {
   bool Pending = false;
   int32_t Stage = 1, SubShot = 0, SpecialWeapon = 0, GameMode = 0;
+  int32_t BulletStyle = DefaultBulletStyle;
+  std::array<int32_t, 6> Buttons = DefaultButtonFunction;
 };
 inline DirectPlay DirectPlayRequest;
 
 // Set when the program should end after the current frame.
 inline bool TerminateRequested = false;
+
+// Set by the platform's loop before a frame nobody will look at (a headless
+// run with --no-draw): the frame runs in full but neither clears, draws nor
+// presents, the bulk of a long run's time.
+inline bool SkipDrawing = false;
 
 // Every shell variable back to its start value.
 void ResetShell();

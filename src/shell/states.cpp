@@ -19,6 +19,9 @@ void StartDirectPlay() {
   ResetWeaponSelect();
   SubShot = d.SubShot;
   SpecialWeapon = d.SpecialWeapon;
+  // Before entering play: GameStart sizes the bullets by the style.
+  BulletStyle = d.BulletStyle;
+  ButtonFunction = d.Buttons;
   GameState = StatePlay;
 }
 

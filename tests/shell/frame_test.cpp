@@ -62,6 +62,28 @@ TEST_F(ShellTest, FrameSkipFromAFileBelowOneDoesNotDivideByZero) {
   EXPECT_EQ(platform.Presents, 1);
 }
 
+TEST_F(ShellTest, SkipDrawingRunsTheFrameButLeavesThePictureAlone) {
+  const uint32_t back = Screen.BackColor;
+  Screen.BackColor = 0x123456;
+  Frame();
+  ASSERT_EQ(platform.Presents, 1);
+  Screen.BackBuffer()[0] = 0xABCDEF;  // whatever the last drawn frame left
+  SkipDrawing = true;
+  FrameSkip = 2;
+  FrameSkipOn = true;  // frame 2 would be drawn
+  for (int i = 0; i < 3; ++i) Frame();
+  EXPECT_EQ(FrameCount, 4);
+  EXPECT_EQ(platform.Presents, 1) << "nothing presented";
+  EXPECT_EQ(Screen.BackBuffer()[0], 0xABCDEFu) << "the back buffer was not cleared";
+  EXPECT_EQ(platform.Caption, "Flame 1/2  :  Waiting  :  Flame 0") << "the rest of the frame ran";
+  EXPECT_EQ(LastTick, 80u) << "and waited as always";
+  SkipDrawing = false;
+  Frame();
+  EXPECT_EQ(platform.Presents, 2);
+  EXPECT_EQ(Screen.BackBuffer()[0], 0x123456u);
+  Screen.BackColor = back;
+}
+
 TEST_F(ShellTest, F1CyclesFrameSkipAndF2TogglesWaitingInTheCaption) {
   const int expected[] = {2, 3, 4, 5, 1};
   for (int skip : expected) {

@@ -1,0 +1,36 @@
+#include "objects/bullets.h"
+#include "shell/game_vars.h"
+#include "shell_fixture.h"
+
+namespace omb {
+namespace {
+
+// Wipes the game on both sides so that no other test sees it.
+class DirectPlayOptionsTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ResetAllVariables();
+    ShellTest::SetUp();
+  }
+  void TearDown() override {
+    ShellTest::TearDown();
+    ResetAllVariables();
+  }
+};
+
+TEST_F(DirectPlayOptionsTest, TheRequestsOptionsAreInPlaceBeforeGameStart) {
+  DirectPlayRequest = {true, 2, SubCurve, SpecialAim, ModeNormal};
+  Frame();
+  ASSERT_EQ(GameState, StatePlay);
+  EXPECT_EQ(ButtonFunction, DefaultButtonFunction) << "not the start value, where every button shoots";
+  EXPECT_EQ(BulletTypes[2].Shape, StartBulletTypes[2].Shape) << "NORMAL";
+  DirectPlayRequest = {true, 1, SubTilt, SpecialLaser, ModeNormal, 4, {3, 3, 3, 0, 1, 2}};
+  GameState = PrevGameState = StateTitle;  // back on the title
+  Frame();
+  ASSERT_EQ(GameState, StatePlay);
+  EXPECT_EQ(ButtonFunction, (std::array<int32_t, 6>{3, 3, 3, 0, 1, 2}));
+  EXPECT_EQ(BulletTypes[2].Shape, StartBulletTypes[8].Shape) << "GameStart gave the small bullet HUGE's picture";
+}
+
+}  // namespace
+}  // namespace omb

@@ -64,6 +64,7 @@ class HeadlessPlatform : public Platform {
   void PlayChannel(int channel) override;
   void StopChannel(int) override {}
 
+  void MusicPreload(std::string_view path) override { Preloaded.emplace_back(path); }
   void MusicOpen(std::string_view path) override;
   void MusicPlay() override;
   bool MusicPlaying() override { return TunePlaying; }
@@ -80,6 +81,7 @@ class HeadlessPlatform : public Platform {
   std::array<uint32_t, ScreenWidth * ScreenHeight> LastFrame{};
   std::array<bool, 50> ChannelLoaded{};
   std::vector<SoundEvent> Sounds;
+  std::vector<std::string> Preloaded;  // in the order asked for
   std::vector<std::string> MusicLog;  // "open NAME", "play", "seek", "stop", "close"
   std::string MusicFile;
   bool TunePlaying = false;  // tests may stop it to see it restarted

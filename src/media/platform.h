@@ -65,6 +65,9 @@ class Platform {
 
   // Music: one open tune at a time. The command strings are parsed by the
   // media layer; these are the operations behind them.
+  // Loads a tune at start-up, so that a later open of the same path in the
+  // middle of play reads no file and allocates nothing.
+  virtual void MusicPreload(std::string_view path) = 0;
   virtual void MusicOpen(std::string_view path) = 0;
   virtual void MusicPlay() = 0;
   virtual bool MusicPlaying() = 0;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "media/music.h"
+#include "media/platform.h"
 #include "shell/components.h"
 #include "shell/shell.h"
 
@@ -29,6 +30,12 @@ void ResetSoundService() {
   for (std::string& name : MidiName) name.clear();
   MidiFileName.clear();
   MidiFileName.reserve(sizeof CommandText);
+}
+
+void PreloadTunes() {
+  for (const std::string& name : MidiName) {
+    if (!name.empty()) ThePlatform->MusicPreload("midi/" + name);
+  }
 }
 
 void PlayMidi(int n) {

@@ -22,6 +22,10 @@ inline std::string MidiFileName;  // "midi/" + the tune last opened
 
 void ResetSoundService();
 
+// Has the platform load every named tune, so that PlayMidi in the middle
+// of play reads no file. Start-up only: it allocates.
+void PreloadTunes();
+
 // Closes the current tune, opens tune n and plays it when MusicOn.
 void PlayMidi(int n);
 

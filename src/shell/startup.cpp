@@ -67,6 +67,7 @@ void ScreenInit() {
   // The bullet types and the trigonometry tables are compile-time tables.
   // The ranking and option files and the music list are read here once the
   // persistence routines exist.
+  PreloadTunes();  // after the music list, so no tune change in play reads a file
   GameStart();
   ResetWeaponSelect();
   EnterTitle();

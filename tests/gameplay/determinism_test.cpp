@@ -7,8 +7,10 @@
 #include <new>
 
 #include "game_fixture.h"
+#include "media/music.h"
 #include "shell/dump.h"
 #include "shell/game_vars.h"
+#include "shell/sound_service.h"
 
 namespace {
 
@@ -113,6 +115,32 @@ TEST(DeterminismTest, PlayFramesAllocateNothing) {
   game.Frames(1000);
   CountAllocations = false;
   EXPECT_EQ(Allocations, 0);
+}
+
+// A boss arriving or the next stage starting changes the tune in play.
+TEST(DeterminismTest, TuneChangesInPlayAllocateNothing) {
+  HeadlessGame game(BusyInput, 1);
+  game.platform.Sounds.reserve(1 << 16);
+  MusicOn = true;
+  // As the music list will name them at start-up: each longer than the last
+  // and past the short-string size, so any copy on the way needs the heap.
+  for (int i = 0; i < 9; ++i) MidiName[i] = "tune " + std::to_string(i) + std::string(5 * i, '~') + ".mid";
+  PreloadTunes();
+  game.Frames(20);
+  ASSERT_EQ(GameState, StatePlay);
+  Allocations = 0;
+  CountAllocations = true;
+  char reply[16] = {};
+  for (int n = 2; n < 9; ++n) {
+    PlayMidi(n);
+    game.Frames(10);
+    MciSendString("status FILE mode", reply, sizeof reply);
+  }
+  CountAllocations = false;
+  EXPECT_EQ(Allocations, 0);
+  EXPECT_STREQ(reply, "playing");
+  EXPECT_EQ(game.platform.MusicLog.back(), "play");
+  EXPECT_EQ(game.platform.MusicFile, "midi/" + MidiName[8]);
 }
 
 }  // namespace

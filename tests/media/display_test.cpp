@@ -125,6 +125,7 @@ struct FakePlatform : Platform {
   void ClearChannel(int) override {}
   void PlayChannel(int) override {}
   void StopChannel(int) override {}
+  void MusicPreload(std::string_view) override {}
   void MusicOpen(std::string_view) override {}
   void MusicPlay() override {}
   bool MusicPlaying() override { return false; }

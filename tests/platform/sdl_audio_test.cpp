@@ -46,6 +46,7 @@ class AudioOnDisk : public ::testing::Test {
                              ::testing::UnitTest::GetInstance()->current_test_info()->name();
     output_ = tmp / (stem + ".raw");
     tune_ = tmp / (stem + ".mid");
+    otherTune_ = tmp / (stem + "_other.mid");
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
     Reports.clear();
@@ -56,6 +57,7 @@ class AudioOnDisk : public ::testing::Test {
     SetFailureSinkForTests(nullptr);
     std::filesystem::remove(output_);
     std::filesystem::remove(tune_);
+    std::filesystem::remove(otherTune_);
     unsetenv("SDL_AUDIODRIVER");
     unsetenv("SDL_DISKAUDIOFILE");
     unsetenv("SDL_DISKAUDIODELAY");
@@ -81,8 +83,13 @@ class AudioOnDisk : public ::testing::Test {
   }
 
   SdlAudio audio_;
-  std::filesystem::path output_, tune_;
+  std::filesystem::path output_, tune_, otherTune_;
 };
+
+void WriteTune(const std::filesystem::path& path) {
+  const auto tune = TinyTune();
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(tune.data()), tune.size());
+}
 
 // The device plays in its own thread at its own pace; give it time.
 template <typename Condition>
@@ -143,8 +150,7 @@ TEST_F(AudioOnDisk, MidiPlaysOnceThroughTheSynthesiser) {
   audio_.Open();
   ASSERT_TRUE(audio_.SoundOn());
   if (!audio_.MusicOn()) GTEST_SKIP() << "no soundfont installed (Debian timgm6mb-soundfont)";
-  const auto tune = TinyTune();
-  std::ofstream(tune_, std::ios::binary).write(reinterpret_cast<const char*>(tune.data()), tune.size());
+  WriteTune(tune_);
 
   audio_.MusicOpen(tune_.string());
   EXPECT_TRUE(Mix_HasMusicDecoder("FLUIDSYNTH"));
@@ -166,6 +172,50 @@ TEST_F(AudioOnDisk, MidiPlaysOnceThroughTheSynthesiser) {
   EXPECT_GT(Peak(), 500);
 }
 
+// Tunes change in the middle of play: once loaded, a tune is opened again
+// from memory, so its file is removed here before each reopening.
+TEST_F(AudioOnDisk, LoadedTunesReopenWithoutTheirFiles) {
+  setenv("SDL_DISKAUDIODELAY", "4", 1);
+  audio_.Open();
+  ASSERT_TRUE(audio_.SoundOn());
+  if (!audio_.MusicOn()) GTEST_SKIP() << "no soundfont installed (Debian timgm6mb-soundfont)";
+  WriteTune(tune_);
+  WriteTune(otherTune_);
+
+  audio_.MusicPreload(tune_.string());
+  audio_.MusicPreload(tune_.string());  // a second preload keeps the first
+  std::filesystem::remove(tune_);
+  audio_.MusicOpen(tune_.string());
+  audio_.MusicPlay();
+  EXPECT_TRUE(audio_.MusicPlaying()) << "a preloaded tune plays without its file";
+
+  audio_.MusicOpen(otherTune_.string());  // never preloaded: read from its file
+  audio_.MusicPlay();
+  EXPECT_TRUE(audio_.MusicPlaying());
+  audio_.MusicClose();
+  EXPECT_FALSE(audio_.MusicPlaying());
+  std::filesystem::remove(otherTune_);
+  audio_.MusicOpen(otherTune_.string());
+  audio_.MusicPlay();
+  EXPECT_TRUE(audio_.MusicPlaying()) << "a tune once opened is kept as well";
+
+  audio_.MusicClose();
+  audio_.MusicOpen(tune_.string());  // closing did not free it
+  audio_.MusicPlay();
+  EXPECT_TRUE(audio_.MusicPlaying());
+  EXPECT_TRUE(WaitUntil([this] { return !audio_.MusicPlaying(); }, 15000));
+  EXPECT_TRUE(Reports.empty());
+
+  audio_.MusicPreload("midi/none.mid");  // a missing tune: said once, then quiet
+  audio_.MusicPreload("midi/none.mid");
+  audio_.MusicOpen("midi/none.mid");
+  audio_.MusicPlay();
+  EXPECT_FALSE(audio_.MusicPlaying());
+  ASSERT_EQ(Reports.size(), 1u);
+  EXPECT_NE(Reports[0].find("midi/none.mid"), std::string::npos);
+  EXPECT_GT(Peak(), 500);
+}
+
 TEST_F(AudioOnDisk, NoDeviceMeansSilenceNotACrash) {
   setenv("SDL_AUDIODRIVER", "nonesuch", 1);
   audio_.Open();
@@ -174,6 +224,7 @@ TEST_F(AudioOnDisk, NoDeviceMeansSilenceNotACrash) {
   audio_.SetChannelWave(0, {}, Tone16(22050, 100));
   audio_.PlayChannel(0);
   audio_.StopChannel(0);
+  audio_.MusicPreload("midi/none.mid");
   audio_.MusicOpen("midi/none.mid");
   audio_.MusicPlay();
   EXPECT_FALSE(audio_.MusicPlaying());

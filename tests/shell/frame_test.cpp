@@ -192,7 +192,7 @@ TEST_F(MusicTest, WithMusicOffPlayMidiOpensButNeverPlays) {
   EXPECT_EQ(MidiFileName, "midi/title.mid");
   for (int i = 0; i < 120; ++i) Frame();
   const std::vector<std::string> want = {"close", "open midi/title.mid"};
-  EXPECT_EQ(platform.MusicLog, want);
+  EXPECT_EQ(MusicLog(), want);
 }
 
 TEST_F(MusicTest, AStoppedTuneRestartsOnTheNextFiftiethFrame) {
@@ -207,7 +207,7 @@ TEST_F(MusicTest, AStoppedTuneRestartsOnTheNextFiftiethFrame) {
   EXPECT_TRUE(platform.MusicLog.empty());
   Frame();
   const std::vector<std::string> want = {"seek", "play"};
-  EXPECT_EQ(platform.MusicLog, want);
+  EXPECT_EQ(MusicLog(), want);
 }
 
 TEST_F(MusicTest, TheTitleRestartsItsTuneOnlyAfterAnother) {

@@ -2,6 +2,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "media/platform.h"
 #include "platform/headless/headless_platform.h"
 #include "shell/components.h"
@@ -28,6 +31,11 @@ class ShellTest : public ::testing::Test {
     } sink;
     platform.PumpEvents(sink);
     IdleFrame();
+  }
+
+  // The platform's music log as strings, to compare whole.
+  std::vector<std::string> MusicLog() const {
+    return {platform.MusicLog.begin(), platform.MusicLog.end()};
   }
 
   HeadlessPlatform platform;

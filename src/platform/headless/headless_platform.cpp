@@ -1,5 +1,6 @@
 #include "platform/headless/headless_platform.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace omb {
@@ -87,26 +88,35 @@ void HeadlessPlatform::ClearChannel(int channel) {
 
 void HeadlessPlatform::PlayChannel(int channel) { Sounds.push_back({Frame, channel}); }
 
+void HeadlessPlatform::LogMusic(std::string_view command, std::string_view path) {
+  MusicEntry& e = MusicLog.emplace_back();
+  for (std::string_view part : {command, path}) {
+    const std::size_t n = std::min(part.size(), e.Text.size() - e.Length);
+    std::copy_n(part.data(), n, e.Text.data() + e.Length);
+    e.Length += n;
+  }
+}
+
 void HeadlessPlatform::MusicOpen(std::string_view path) {
   MusicFile.assign(path);
   TunePlaying = false;
-  MusicLog.push_back("open " + MusicFile);
+  LogMusic("open ", path);
 }
 
 void HeadlessPlatform::MusicPlay() {
   TunePlaying = !MusicFile.empty();
-  MusicLog.push_back("play");
+  LogMusic("play");
 }
 
 void HeadlessPlatform::MusicStop() {
   TunePlaying = false;
-  MusicLog.push_back("stop");
+  LogMusic("stop");
 }
 
 void HeadlessPlatform::MusicClose() {
   TunePlaying = false;
   MusicFile.clear();
-  MusicLog.push_back("close");
+  LogMusic("close");
 }
 
 }  // namespace omb

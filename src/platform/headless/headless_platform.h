@@ -38,10 +38,23 @@ class HeadlessPlatform : public Platform {
     int64_t Frame;  // frame-routine call, counting from 1
     int Channel;
   };
+  // One line of the music log, held in place so that a tune change logs
+  // without allocating; a longer line is cut to fit.
+  struct MusicEntry {
+    std::array<char, 80> Text{};
+    std::size_t Length = 0;
 
-  // The caption is set every frame; room for it up front keeps a frame
-  // free of allocations.
-  HeadlessPlatform() { Caption.reserve(128); }
+    operator std::string_view() const { return {Text.data(), Length}; }
+    friend bool operator==(const MusicEntry& a, std::string_view b) { return std::string_view(a) == b; }
+  };
+
+  // The caption is set every frame and tunes change in play; room for them
+  // up front keeps a frame free of allocations.
+  HeadlessPlatform() {
+    Caption.reserve(128);
+    MusicLog.reserve(1024);
+    MusicFile.reserve(256);
+  }
 
   void SetScript(InputScript script) { script_ = std::move(script); }
 
@@ -64,10 +77,11 @@ class HeadlessPlatform : public Platform {
   void PlayChannel(int channel) override;
   void StopChannel(int) override {}
 
+  void MusicPreload(std::string_view path) override { Preloaded.emplace_back(path); }
   void MusicOpen(std::string_view path) override;
   void MusicPlay() override;
   bool MusicPlaying() override { return TunePlaying; }
-  void MusicSeekStart() override { MusicLog.push_back("seek"); }
+  void MusicSeekStart() override { LogMusic("seek"); }
   void MusicStop() override;
   void MusicClose() override;
 
@@ -80,11 +94,14 @@ class HeadlessPlatform : public Platform {
   std::array<uint32_t, ScreenWidth * ScreenHeight> LastFrame{};
   std::array<bool, 50> ChannelLoaded{};
   std::vector<SoundEvent> Sounds;
-  std::vector<std::string> MusicLog;  // "open NAME", "play", "seek", "stop", "close"
+  std::vector<std::string> Preloaded;  // in the order asked for
+  std::vector<MusicEntry> MusicLog;  // "open NAME", "play", "seek", "stop", "close"
   std::string MusicFile;
   bool TunePlaying = false;  // tests may stop it to see it restarted
 
  private:
+  void LogMusic(std::string_view command, std::string_view path = {});
+
   InputScript script_;
   std::size_t nextKey_ = 0;
 };

@@ -56,6 +56,11 @@ void SdlAudio::Open() {
 void SdlAudio::Close() {
   if (open_) {
     MusicClose();
+    for (int i = 0; i < tuneCount_; i++) {
+      Mix_FreeMusic(tunes_[i].Music);
+      tunes_[i] = Tune{};
+    }
+    tuneCount_ = 0;
     for (int i = 0; i < ChannelCount; i++) ClearChannel(i);
     Mix_CloseAudio();
     open_ = false;
@@ -123,14 +128,46 @@ void SdlAudio::StopChannel(int channel) {
   Mix_HaltChannel(channel);
 }
 
+Mix_Music* SdlAudio::FindTune(std::string_view path) const {
+  for (int i = 0; i < tuneCount_; i++) {
+    if (tunes_[i].Path == path) return tunes_[i].Music;
+  }
+  return nullptr;
+}
+
+// Reads the tune's file. It is kept for good while there is room (`kept`);
+// otherwise the caller frees it. A tune that will not load is complained
+// about once and not kept, so a file put right later is still found.
+Mix_Music* SdlAudio::LoadTune(std::string_view path, bool& kept) {
+  kept = false;
+  std::string name(path);
+  Mix_Music* music = Mix_LoadMUS(name.c_str());
+  if (music == nullptr) {
+    if (reportedTunes_.insert(name).second) {
+      ReportFailure(DebugLog::Sound, "cannot play " + name + ": " + Mix_GetError());
+    }
+    return nullptr;
+  }
+  if (tuneCount_ < TuneCacheSize) {
+    tunes_[tuneCount_++] = Tune{std::move(name), music};
+    kept = true;
+  }
+  return music;
+}
+
+void SdlAudio::MusicPreload(std::string_view path) {
+  if (!MusicOn() || FindTune(path) != nullptr) return;
+  bool kept;
+  Mix_Music* music = LoadTune(path, kept);
+  if (music != nullptr && !kept) Mix_FreeMusic(music);  // no room: opened from its file
+}
+
 void SdlAudio::MusicOpen(std::string_view path) {
   if (!MusicOn()) return;
   MusicClose();
-  const std::string name(path);
-  music_ = Mix_LoadMUS(name.c_str());
-  if (music_ == nullptr && reportedTunes_.insert(name).second) {
-    ReportFailure(DebugLog::Sound, "cannot play " + name + ": " + Mix_GetError());
-  }
+  music_ = FindTune(path);
+  musicKept_ = music_ != nullptr;
+  if (music_ == nullptr) music_ = LoadTune(path, musicKept_);
 }
 
 void SdlAudio::MusicPlay() {
@@ -150,8 +187,9 @@ void SdlAudio::MusicStop() {
 void SdlAudio::MusicClose() {
   if (music_ == nullptr) return;
   Mix_HaltMusic();
-  Mix_FreeMusic(music_);
+  if (!musicKept_) Mix_FreeMusic(music_);  // a kept tune waits for its next open
   music_ = nullptr;
+  musicKept_ = false;
 }
 
 }  // namespace omb

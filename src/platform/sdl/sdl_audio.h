@@ -39,6 +39,9 @@ class SdlAudio {
   void PlayChannel(int channel);
   void StopChannel(int channel);
 
+  // Loads a tune and keeps it until Close, so that opening it later reads
+  // no file. Tunes opened without a preload are kept as well.
+  void MusicPreload(std::string_view path);
   void MusicOpen(std::string_view path);
   void MusicPlay();
   bool MusicPlaying();
@@ -53,7 +56,18 @@ class SdlAudio {
     Mix_Chunk* Chunk = nullptr;
   };
 
+  // A loaded tune and the path it was opened by.
+  struct Tune {
+    std::string Path;
+    Mix_Music* Music = nullptr;
+  };
+  // The game has nine tunes; a list loaded beyond this is opened from its
+  // file each time, as before.
+  static constexpr int TuneCacheSize = 16;
+
   bool Usable(int channel) const { return open_ && channel >= 0 && channel < ChannelCount; }
+  Mix_Music* FindTune(std::string_view path) const;
+  Mix_Music* LoadTune(std::string_view path, bool& kept);
 
   bool open_ = false;
   bool mixerStarted_ = false;
@@ -62,7 +76,10 @@ class SdlAudio {
   int mixChannels_ = 0;
   std::array<Channel, ChannelCount> channels_;
   std::string soundFont_;
-  Mix_Music* music_ = nullptr;
+  std::array<Tune, TuneCacheSize> tunes_;
+  int tuneCount_ = 0;
+  Mix_Music* music_ = nullptr;  // the open tune
+  bool musicKept_ = false;      // whether music_ belongs to tunes_ or is freed on close
   std::set<std::string, std::less<>> reportedTunes_;  // one complaint per file
   bool reportedFormat_ = false;
 };

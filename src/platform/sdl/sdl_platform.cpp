@@ -51,6 +51,7 @@ class SdlPlatform final : public Platform {
   void PlayChannel(int channel) override { audio_.PlayChannel(channel); }
   void StopChannel(int channel) override { audio_.StopChannel(channel); }
 
+  void MusicPreload(std::string_view path) override { audio_.MusicPreload(path); }
   void MusicOpen(std::string_view path) override { audio_.MusicOpen(path); }
   void MusicPlay() override { audio_.MusicPlay(); }
   bool MusicPlaying() override { return audio_.MusicPlaying(); }

@@ -56,7 +56,7 @@ void BM_PlayFrame_FullPool(benchmark::State& state) {
   SetFailureSinkForTests([](std::string_view) {});
   FormCreate();
   ScreenInit();
-  DirectPlayRequest = {true, 1, SubWave, SpecialLaser, ModeNormal};
+  DirectPlayRequest = {true, 1, SubWave, SpecialLaser, ModeTheater};  // the ship lives on
   IdleFrame();
   ButtonFunction = {0, 1, 2, 3, 3, 3};
   FillPool();

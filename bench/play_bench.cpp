@@ -1,63 +1,113 @@
-// Play frames per second, headless, from `--play 1`: the whole frame routine
-// with drawing, and with drawing skipped. Run from the game directory (for
-// example build/game) so the sheets are drawn; elsewhere the sheets are blank
-// and only the logic is measured.
+// Play frames, headless, from `--play 1`: start-up, whole frames drawn and not
+// drawn, one frame of the stage 1 boss fight at its busiest, a whole stage
+// skipping the drawing, and the allocations of 10,000 play frames. Run from
+// the game directory (for example build/game) so the sheets are drawn;
+// elsewhere they are blank and only the logic is measured.
+//
+//   cd build/game && ../bench/play_bench --benchmark_min_time=1
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <string>
+
+#include "enemies/enemies.h"
+#include "enemies/script.h"
+#include "gameplay/effects.h"
+#include "gameplay/hud.h"
+#include "gameplay/player.h"
 #include "media/debuglog.h"
+#include "objects/bullets.h"
+#include "objects/motion.h"
+#include "objects/objects.h"
 #include "platform/headless/headless_platform.h"
+#include "shell/components.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
+
+namespace {
+
+std::atomic<long> Allocations{0};
+
+}  // namespace
+
+// Every allocation of the program is counted; malloc's memory, so free is the match.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+void* operator new(std::size_t size) {
+  ++Allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return ::operator new(size); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace omb {
 namespace {
 
+struct Sink : PlatformEvents {
+  void KeyDown(Key) override {}
+  void CloseRequested() override {}
+};
+
+// A game started as `--play 1 --mode N` would start it, paced by nothing.
+class BenchGame {
+ public:
+  BenchGame(InputScript script, int32_t mode) {
+    SetFailureSinkForTests([](std::string_view) {});
+    platform.SetScript(std::move(script));
+    platform.Sounds.reserve(1 << 20);
+    ThePlatform = &platform;
+    FormCreate();
+    ScreenInit();
+    WaitOn = false;
+    DirectPlayRequest = {true, 1, SubWave, SpecialLaser, mode};
+    Frame();
+  }
+  ~BenchGame() {
+    FormDestroy();
+    ThePlatform = nullptr;
+    SetFailureSinkForTests(nullptr);
+  }
+  void Frame(bool draw = true) {
+    platform.PumpEvents(sink);
+    SkipDrawing = !draw;
+    IdleFrame();
+  }
+
+  HeadlessPlatform platform;
+  Sink sink;
+};
+
 // Weaving left and right while shooting and using the barrier, for ever.
 InputScript Weaving() {
   InputScript s;
-  for (int k = 0; k < 20000; ++k) s.Words.push_back((k / 60) % 2 == 0 ? 16 + 1 : 16 + 64 + 4);
+  for (int k = 0; k < 40000; ++k) s.Words.push_back((k / 60) % 2 == 0 ? 16 + 1 : 16 + 64 + 4);
   return s;
 }
 
-void RunPlay(benchmark::State& state, bool draw) {
-  SetFailureSinkForTests([](std::string_view) {});
-  HeadlessPlatform platform;
-  platform.SetScript(Weaving());
-  platform.Sounds.reserve(1 << 20);
-  ThePlatform = &platform;
-  FormCreate();
-  ScreenInit();
-  WaitOn = false;
-  DirectPlayRequest = {true, 1, 0, 0, 0};
-  ButtonFunction = {0, 1, 2, 3, 3, 3};
-  // Drawing skipped: only frame 0 of every 2^30 is drawn.
-  FrameSkip = draw ? 1 : 1 << 30;
-  FrameSkipOn = !draw;
-  struct Sink : PlatformEvents {
-    void KeyDown(Key) override {}
-    void CloseRequested() override {}
-  } sink;
-  int64_t frames = 0;
-  for (auto _ : state) {
-    platform.PumpEvents(sink);
-    IdleFrame();
-    ++frames;
-  }
-  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
-  FormDestroy();
-  ThePlatform = nullptr;
-  SetFailureSinkForTests(nullptr);
+// A whole stage: weaving and bombing, then shooting from below the boss with
+// the barrier taken up and let go in turn, so bullets are captured and fired
+// back as the special weapon.
+InputScript WholeStage() {
+  std::string text =
+      "1 0\n60 20\n40 17\n80 84\n30 0\n5 32\n100 24\n120 81\n50 20\n5 32\n200 21\n"
+      "48 1\n90 8\n";
+  for (int k = 0; k < 150; ++k) text += "60 16\n40 80\n1 16\n";
+  InputScript s;
+  std::string error;
+  s.Parse(text, error);
+  return s;
 }
 
-// From nothing to the first presented frame: the sheets read and expanded
-// from the archive, the waves loaded, the tables filled, the title entered
-// and drawn.
 void BM_StartupToFirstFrame(benchmark::State& state) {
   SetFailureSinkForTests([](std::string_view) {});
-  struct Sink : PlatformEvents {
-    void KeyDown(Key) override {}
-    void CloseRequested() override {}
-  } sink;
+  Sink sink;
   for (auto _ : state) {
     HeadlessPlatform platform;
     ThePlatform = &platform;
@@ -72,12 +122,128 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
   SetFailureSinkForTests(nullptr);
 }
 
-void BM_PlayFramesDrawn(benchmark::State& state) { RunPlay(state, true); }
-void BM_PlayFramesNotDrawn(benchmark::State& state) { RunPlay(state, false); }
+void RunWeaving(benchmark::State& state, bool draw) {
+  BenchGame game(Weaving(), ModeTheater);
+  int64_t frames = 0;
+  for (auto _ : state) {
+    game.Frame(draw);
+    ++frames;
+  }
+  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
+}
+
+void BM_PlayFramesDrawn(benchmark::State& state) { RunWeaving(state, true); }
+void BM_PlayFramesNotDrawn(benchmark::State& state) { RunWeaving(state, false); }
+
+// What a frame changes, put back before every measured frame so that each
+// one is the same busiest moment.
+struct Moment {
+  std::array<ObjectRecord, ObjectCount> Objects;
+  SpriteManager Registers;
+  std::array<EnemyRecord, 30> EnemyRecords;
+  BossStateRecord Boss;
+  PlayerRecord Ship;
+  BombRecord Bomb;
+  uint32_t Seed;
+  int32_t Frame, Stage, Clock, Barrier, Orbit, Pods, Meter, Volleys, Shield, Popups;
+
+  void Take() {
+    Objects = ObjectTable;
+    Registers = Sprites;
+    EnemyRecords = EnemyTable;
+    Boss = BossState;
+    Ship = Player;
+    Bomb = Bombs;
+    Seed = RandSeed;
+    Frame = FrameCount, Stage = StageFrame, Clock = BossState.Clock, Barrier = BarrierSize, Orbit = OrbitAngle;
+    Pods = PodAngle, Meter = ShotMeter, Volleys = ShotFrame, Shield = Invuln, Popups = PopupCursor;
+  }
+  void Put() const {
+    ObjectTable = Objects;
+    Sprites = Registers;
+    EnemyTable = EnemyRecords;
+    BossState = Boss;
+    Player = Ship;
+    Bombs = Bomb;
+    RandSeed = Seed;
+    FrameCount = Frame, StageFrame = Stage, BarrierSize = Barrier, OrbitAngle = Orbit;
+    PodAngle = Pods, ShotMeter = Meter, ShotFrame = Volleys, Invuln = Shield, PopupCursor = Popups;
+  }
+};
+
+// The boss of stage 1 in its second life, the ship under it holding the
+// barrier and firing, every bullet slot taken, the other 29 enemy slots
+// filled with craft and large craft, and the effect pool full.
+void BossFight(benchmark::State& state, bool draw) {
+  InputScript s;
+  s.Words.assign(20000, 16 + 64);  // shot and barrier held
+  BenchGame game(std::move(s), ModeTheater);
+  for (int f = 0; f < 2600 && !BossState.Present; ++f) game.Frame(false);
+  Enemy(BossState.Slot).Hp = 0;  // into the second life, the busiest
+  for (int f = 0; f < 60; ++f) game.Frame(false);
+  for (int k = 0; FindFree(BulletFirst, BulletLast) != -1; ++k) {
+    FirePolar(20 + 23 * (k % 20), 20 + 22 * (k / 20 % 20), 1000, k * 37, 2 + k % 8, 0, 16);
+  }
+  for (int k = 0; FindFree(EnemyFirst, EnemyLast) != -1; ++k) SpawnEnemy(k % 4, 20 + 15 * k, 100, false);
+  while (FindFree(EffectFirst, EffectLast) != -1) Explosion(Random(480), Random(480));
+  Moment busiest;
+  busiest.Take();
+  for (auto _ : state) {
+    state.PauseTiming();
+    busiest.Put();
+    state.ResumeTiming();
+    game.Frame(draw);
+  }
+  state.counters["bullets"] = BulletCount + BonusCount;
+  state.counters["enemies"] = 30 - (FindFree(EnemyFirst, EnemyLast) == -1 ? 0 : 1);
+}
+
+void BM_BossFightFrameDrawn(benchmark::State& state) { BossFight(state, true); }
+void BM_BossFightFrameNotDrawn(benchmark::State& state) { BossFight(state, false); }
+
+// Stage 1 from its first frame to the first frame of stage 2, not drawn.
+void BM_WholeStageNotDrawn(benchmark::State& state) {
+  int64_t frames = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    {
+      BenchGame game(WholeStage(), ModeTheater);
+      state.ResumeTiming();
+      while (Stage == 1 && GameState == StatePlay) {
+        game.Frame(false);
+        ++frames;
+      }
+      state.PauseTiming();
+      if (Stage != 2) state.SkipWithError("the stage was not cleared");
+    }
+    state.ResumeTiming();
+  }
+  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
+  state.counters["frames"] = static_cast<double>(frames) / static_cast<double>(state.iterations());
+}
+
+// 10,000 play frames from the start of a game: stage 1 with its boss, the
+// stage's clear and the start of stage 2.
+void BM_AllocationsIn10000PlayFrames(benchmark::State& state) {
+  long counted = 0;
+  for (auto _ : state) {
+    BenchGame game(WholeStage(), ModeTheater);
+    game.Frame(false);
+    const long before = Allocations;
+    for (int f = 0; f < 10000; ++f) game.Frame(false);
+    counted = Allocations - before;
+    if (Stage < 2) state.SkipWithError("the stage was not cleared");
+  }
+  state.counters["allocations"] = static_cast<double>(counted);
+}
 
 BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlayFramesDrawn)->Iterations(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PlayFramesNotDrawn)->Iterations(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BossFightFrameDrawn)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BossFightFrameNotDrawn)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeStageNotDrawn)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AllocationsIn10000PlayFrames)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace omb

@@ -56,6 +56,13 @@ bool Surface::LoadFromArchive(std::string_view archive, std::string_view name) {
   return true;
 }
 
+void Surface::CopyPixelsFrom(const Surface& from) {
+  loaded_ = from.loaded_;
+  for (int i = 0; i < Width * Height; ++i) {
+    pixels_[i] = display_ != nullptr ? display_->ToCurrentFormat(loaded_[i]) : loaded_[i];
+  }
+}
+
 uint32_t Surface::GetPixel(int x, int y) const {
   if (x < 0 || x >= Width || y < 0 || y >= Height) {
     DebugReport(DebugLog::Display, "サーフェス外のピクセルを参照しようとしました");

@@ -27,6 +27,10 @@ class Surface {
   // failure the reason is reported and the surface stays as it was.
   bool LoadFromArchive(std::string_view archive, std::string_view name);
 
+  // The pixels of `from` as it was loaded, in this surface's format; the
+  // colour key stays.
+  void CopyPixelsFrom(const Surface& from);
+
   // Raw pixel value; outside the surface reports and returns 0.
   uint32_t GetPixel(int x, int y) const;
   void SetColorKey(uint32_t key);

@@ -8,20 +8,40 @@
 namespace omb {
 namespace {
 
-void LoadSheetImage(int n, int image) {
+bool LoadImage(Surface& surface, int image) {
   char name[32];
   std::snprintf(name, sizeof name, "cg%d.bmp", image);
-  Sheets[n].LoadFromArchive("cg.qda", name);
+  return surface.LoadFromArchive("cg.qda", name);
+}
+
+// The images a stage start loads into sheets 7 to 9 (7 to 12), kept as
+// decoded at start-up, so that a stage start reads no file and allocates
+// nothing in the middle of play.
+constexpr int FirstStageImage = 7, LastStageImage = 12;
+std::array<Surface, LastStageImage - FirstStageImage + 1> StageImages;
+std::array<bool, LastStageImage - FirstStageImage + 1> StageImageKept{};
+
+void KeepStageImage(int image, const Surface* loaded) {
+  Surface& kept = StageImages[image - FirstStageImage];
+  if (loaded != nullptr) {
+    kept.CopyPixelsFrom(*loaded);
+    StageImageKept[image - FirstStageImage] = true;
+  } else {
+    StageImageKept[image - FirstStageImage] = LoadImage(kept, image);
+  }
 }
 
 }  // namespace
 
 void LoadSheets() {
+  StageImageKept.fill(false);
   for (int n = 1; n <= 11; ++n) {
     Sheets[n].Create(Screen);
-    LoadSheetImage(n, n);
+    const bool loaded = LoadImage(Sheets[n], n);
     Sheets[n].SetColorKey(Sheets[n].GetPixel(0, 0));
+    if (loaded && n >= FirstStageImage) KeepStageImage(n, &Sheets[n]);
   }
+  KeepStageImage(LastStageImage, nullptr);
 }
 
 void LoadShapes() { CutShapes(ShapeRuns); }
@@ -43,6 +63,12 @@ void LoadWaves() {
   }
 }
 
-void LoadSheet(int n, int image) { LoadSheetImage(n, image); }
+void LoadSheet(int n, int image) {
+  if (image >= FirstStageImage && image <= LastStageImage && StageImageKept[image - FirstStageImage]) {
+    Sheets[n].CopyPixelsFrom(StageImages[image - FirstStageImage]);
+  } else {
+    LoadImage(Sheets[n], image);
+  }
+}
 
 }  // namespace omb

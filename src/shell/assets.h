@@ -71,7 +71,8 @@ inline constexpr const char* WaveFiles[14] = {
 // enemy kinds and images.
 inline constexpr std::array<uint8_t, 6> StageLook = {1, 2, 3, 4, 2, 3};
 
-// Sheets 1 to 11 from "cg.qda", each keyed by its own pixel (0, 0).
+// Sheets 1 to 11 from "cg.qda", each keyed by its own pixel (0, 0); the
+// stage images 7 to 12 are kept for LoadSheet as well.
 void LoadSheets();
 // Fills the start-up shape table, run by run.
 void LoadShapes();
@@ -80,6 +81,7 @@ void CutShapes(std::span<const ShapeRun> runs);
 // Waves 0 to 13 onto channels 0 to 13.
 void LoadWaves();
 // Reloads sheet n with image "cg" + image + ".bmp"; its colour key stays.
+// The stage images come from what start-up kept, without reading the file.
 void LoadSheet(int n, int image);
 
 }  // namespace omb

@@ -1,0 +1,63 @@
+#include "shell/assets.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "media/debuglog.h"
+#include "media/surface.h"
+#include "shell/components.h"
+
+namespace omb {
+namespace {
+
+namespace fs = std::filesystem;
+
+// In a scratch directory holding a copy of the built game's archive.
+class AssetsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* bin = std::getenv("OMBREZZA_BINARY_DIR");
+    const fs::path archive = fs::path(bin != nullptr ? bin : "..") / "game" / "cg.qda";
+    if (!fs::exists(archive)) GTEST_SKIP() << "no built archive at " << archive;
+    char pattern[] = "/tmp/ombrezza-assets-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    fs::copy_file(archive, dir_ / "cg.qda");
+    old_ = fs::current_path();
+    fs::current_path(dir_);
+    SetFailureSinkForTests([](std::string_view) { ++Failures; });
+    Failures = 0;
+  }
+  void TearDown() override {
+    if (dir_.empty()) return;
+    fs::current_path(old_);
+    fs::remove_all(dir_);
+    SetFailureSinkForTests(nullptr);
+  }
+  static inline int Failures = 0;
+  fs::path dir_, old_;
+};
+
+TEST_F(AssetsTest, AStageStartTakesItsImagesFromWhatStartUpKept) {
+  LoadSheets();
+  Surface image12;
+  ASSERT_TRUE(image12.LoadFromArchive("cg.qda", "cg12.bmp"));
+  const uint32_t key = Sheets[9].ColorKey();
+  fs::remove("cg.qda");  // from now on nothing can be read
+
+  LoadSheet(9, 12);
+  LoadSheet(8, 7);
+  EXPECT_EQ(Failures, 0);
+  EXPECT_EQ(Sheets[9].GetPixel(40, 40), Screen.ToCurrentFormat(image12.GetPixel(40, 40)));
+  EXPECT_EQ(Sheets[9].ColorKey(), key) << "the colour key is not read again";
+  EXPECT_EQ(Sheets[8].GetPixel(100, 100), Sheets[7].GetPixel(100, 100));
+  LoadSheet(9, 3);  // not a stage image: read from the archive as ever
+  EXPECT_EQ(Failures, 1);
+}
+
+}  // namespace
+}  // namespace omb

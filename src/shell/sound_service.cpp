@@ -33,6 +33,7 @@ void ResetSoundService() {
 }
 
 void PreloadTunes() {
+  if (ThePlatform == nullptr) return;
   for (const std::string& name : MidiName) {
     if (!name.empty()) ThePlatform->MusicPreload("midi/" + name);
   }

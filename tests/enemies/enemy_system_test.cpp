@@ -95,18 +95,5 @@ TEST_F(EnemySystemTest, LargeEnemiesSmokeBelowAThousandEverySixthFrame) {
   EXPECT_FALSE(Enemy(boss).Smokes) << "a boss never smokes";
 }
 
-TEST_F(EnemySystemTest, KindsComeFromTheStagesTables) {
-  const int j = SpawnEnemy(3, -240, 20, false);
-  EXPECT_EQ((V{Sprites.Sprite(j).Shape, ObjectTable[j].HitScale, Enemy(j).Hp, Enemy(j).ExplosionSize}),
-            (V{606, 90, 2000, 2}));
-  EXPECT_EQ((V{Sprites.DrawWidth(j), Sprites.DrawHeight(j)}), (V{240, 160}));
-  // From the left half it heads right, from the right half left.
-  EXPECT_EQ((V{ObjectTable[j].Speed, ObjectTable[j].Angle, Enemy(j).Work[5], Enemy(j).Work[6]}), (V{6000, 0, 1, 1}));
-  const int k = SpawnEnemy(3, 480, 100, false);
-  EXPECT_EQ((V{ObjectTable[k].Angle, Enemy(k).Work[5], Enemy(k).Work[6]}), (V{512, -1, 0}));
-  // Children take the highest free slot.
-  EXPECT_EQ(SpawnEnemy(0, 0, 0, true), EnemyLast);
-}
-
 }  // namespace
 }  // namespace omb

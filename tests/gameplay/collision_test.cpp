@@ -152,22 +152,6 @@ TEST_F(CollisionTest, TechnicalRiskSetsTheOddsAndAHitResetsIt) {
   EXPECT_EQ((V{Score, Player.Odds}), (V{20, 4}));
 }
 
-TEST_F(CollisionTest, NonBarrierOddsFollowEnergyStageAndBombs) {
-  GameMode = ModeNonBarrier;
-  Player.Life = 7300;
-  Stage = 2;
-  Bombs.Used = 1;
-  Bombs.NoBombStreak = 1;
-  ApplyModeRules();
-  EXPECT_EQ(Player.Odds, 7 + 5 - 1 + 1 + 2);
-  Bombs.Stock = 5;
-  ApplyModeRules();
-  EXPECT_EQ(Player.Odds, 19);
-  Bombs.Used = 40;
-  ApplyModeRules();
-  EXPECT_EQ(Player.Odds, 0);
-}
-
 TEST_F(CollisionTest, ShotsDamageTheLowestEnemyTheyTouchAndKillsPayTheBounty) {
   const int enemy = Craft(200, 200);
   Enemy(enemy).Hp = 30;

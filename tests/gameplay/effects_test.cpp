@@ -101,17 +101,5 @@ TEST_F(EffectsTest, TheShipsBurstFallsAndIsClearedWithTheRest) {
   EXPECT_EQ(Effects(), 90);
 }
 
-TEST_F(EffectsTest, SmokeRisesWithinThirtyTwoOfStraightUp) {
-  for (int k = 0; k < 20; ++k) EmitSmoke(200, 200);
-  for (int j = FindActive(EffectFirst, EffectLast); j != -1; j = FindActive(j + 1, EffectLast)) {
-    const ObjectRecord& o = ObjectTable[j];
-    EXPECT_GE(o.Angle, 736);
-    EXPECT_LT(o.Angle, 800);
-    EXPECT_GE(o.Speed, 2500);
-    EXPECT_LT(o.Speed, 4000);
-    EXPECT_EQ(o.AccY, -50);
-  }
-}
-
 }  // namespace
 }  // namespace omb

@@ -7,11 +7,9 @@
 //   cd build/game && ../bench/play_bench --benchmark_min_time=1
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 
+#include "counting_new.h"  // every allocation is counted
 #include "enemies/enemies.h"
 #include "enemies/script.h"
 #include "gameplay/effects.h"
@@ -25,27 +23,6 @@
 #include "shell/components.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
-
-namespace {
-
-std::atomic<long> Allocations{0};
-
-}  // namespace
-
-// Every allocation of the program is counted; malloc's memory, so free is the match.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-void* operator new(std::size_t size) {
-  ++Allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return ::operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace omb {
 namespace {
@@ -229,9 +206,11 @@ void BM_AllocationsIn10000PlayFrames(benchmark::State& state) {
   for (auto _ : state) {
     BenchGame game(WholeStage(), ModeTheater);
     game.Frame(false);
-    const long before = Allocations;
+    Allocations = 0;
+    CountAllocations = true;
     for (int f = 0; f < 10000; ++f) game.Frame(false);
-    counted = Allocations - before;
+    CountAllocations = false;
+    counted = Allocations;
     if (Stage < 2) state.SkipWithError("the stage was not cleared");
   }
   state.counters["allocations"] = static_cast<double>(counted);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "enemies/kinds.h"
+#include "objects/objects.h"
 
 namespace omb {
 
@@ -48,7 +49,7 @@ inline std::array<int32_t, 6> SpawnArgs{};  // what a parent hands its child
 inline int32_t EnemyAge = 0;                // the Age of the enemy whose behaviour runs
 
 // The second record of an enemy slot.
-inline EnemyRecord& Enemy(int slot) { return EnemyTable[slot - 758]; }
+inline EnemyRecord& Enemy(int slot) { return EnemyTable[slot - EnemyFirst]; }
 
 // Every variable of the enemy system back to its start value.
 void ResetEnemies();

@@ -21,16 +21,6 @@ constexpr int FirstStageImage = 7, LastStageImage = 12;
 std::array<Surface, LastStageImage - FirstStageImage + 1> StageImages;
 std::array<bool, LastStageImage - FirstStageImage + 1> StageImageKept{};
 
-void KeepStageImage(int image, const Surface* loaded) {
-  Surface& kept = StageImages[image - FirstStageImage];
-  if (loaded != nullptr) {
-    kept.CopyPixelsFrom(*loaded);
-    StageImageKept[image - FirstStageImage] = true;
-  } else {
-    StageImageKept[image - FirstStageImage] = LoadImage(kept, image);
-  }
-}
-
 }  // namespace
 
 void LoadSheets() {
@@ -39,9 +29,13 @@ void LoadSheets() {
     Sheets[n].Create(Screen);
     const bool loaded = LoadImage(Sheets[n], n);
     Sheets[n].SetColorKey(Sheets[n].GetPixel(0, 0));
-    if (loaded && n >= FirstStageImage) KeepStageImage(n, &Sheets[n]);
+    if (loaded && n >= FirstStageImage) {
+      StageImages[n - FirstStageImage].CopyPixelsFrom(Sheets[n]);
+      StageImageKept[n - FirstStageImage] = true;
+    }
   }
-  KeepStageImage(LastStageImage, nullptr);
+  // Image 12 is no start-up sheet; only a stage loads it.
+  StageImageKept[LastStageImage - FirstStageImage] = LoadImage(StageImages[LastStageImage - FirstStageImage], 12);
 }
 
 void LoadShapes() { CutShapes(ShapeRuns); }

@@ -2,38 +2,12 @@
 // allocate: replays and the frame budget both rest on it.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "counting_new.h"
 #include "game_fixture.h"
 #include "media/music.h"
 #include "shell/dump.h"
 #include "shell/game_vars.h"
 #include "shell/sound_service.h"
-
-namespace {
-
-std::atomic<long> Allocations{0};
-std::atomic<bool> CountAllocations{false};
-
-}  // namespace
-
-// The counting allocator hands out malloc's memory, so free is the match.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-
-void* operator new(std::size_t size) {
-  if (CountAllocations) ++Allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return ::operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace omb {
 namespace {

@@ -51,7 +51,6 @@ TEST_F(EffectsTest, DebrisStopsWhenThePoolRunsOut) {
 
   // Each piece takes the highest free slot below the one before.
   ReleaseRange(EffectFirst, 90);
-  Release(EffectFirst);
   Activate(EffectLast - 1, 0, 0);
   Debris(100, 100, 2);
   EXPECT_TRUE(ObjectTable[EffectLast].Active);

@@ -69,8 +69,7 @@ TEST_F(HudTest, AFullBonusBlinksTwoFramesOnAndTwoOff) {
     seen += TextRow(272).empty() ? '-' : 'o';
   }
   EXPECT_EQ(seen, "--oo--oo");
-  BossState.Present = true;
-  BossState.Slot = SpawnEnemy(4, 152, -176, false);
+  SpawnEnemy(4, 152, -176, false);
   Frame();
   EXPECT_EQ(TextRow(272), std::string(30, ' ') + "NONE");
 }

@@ -14,8 +14,9 @@ const char* const Usage =
     "              [--buttons F0,F1,F2,F3,F4,F5]\n"
     "       (stage 1-4; sub 0 TILT, 1 CURVE, 2 WAVE; special 0 LASER, 1 ENERGY, 2 AIM;\n"
     "        mode 0 NORMAL, 1 TECHNICAL, 2 NON-BARRIER, 3 THEATER, 4 ANOTHER;\n"
-    "        style 0 NORMAL, 1 SMALL, 2 BIG, 3 MICRO, 4 HUGE, default 0;\n"
-    "        buttons 0 shot, 1 bomb, 2 barrier, 3 none, default 0,1,2,3,3,3)\n"
+    "        style 0 NORMAL, 1 SMALL, 2 BIG, 3 MICRO, 4 HUGE;\n"
+    "        buttons 0 shot, 1 bomb, 2 barrier, 3 none;\n"
+    "        mode, style and buttons default to option.txt and are never saved)\n"
     "--no-draw: draw only the frames of the screenshots; the game runs the same\n";
 
 namespace {
@@ -100,12 +101,13 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
     } else if (arg == "--mode") {
       if (!ParseInt(value(), number) || number < 0 || number > 4) return bad("expects a game mode 0 to 4");
       out.GameMode = static_cast<int32_t>(number);
+      playOptions = true;
     } else if (arg == "--style") {
       if (!ParseInt(value(), number) || number < 0 || number > 4) return bad("expects a bullet style 0 to 4");
       out.BulletStyle = static_cast<int32_t>(number);
       playOptions = true;
     } else if (arg == "--buttons") {
-      if (!ParseButtons(value(), out.Buttons)) {
+      if (!ParseButtons(value(), out.Buttons.emplace())) {
         return bad("expects six button functions F0,F1,F2,F3,F4,F5, each 0 to 3");
       }
       playOptions = true;
@@ -128,7 +130,7 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
     return false;
   }
   if (playOptions && out.PlayStage == 0) {
-    error = "--style and --buttons need --play";
+    error = "--mode, --style and --buttons need --play";
     return false;
   }
   if (out.Headless && out.Frames < 0 && out.GalleryDir.empty()) {

@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,10 @@ struct CommandLine {
   bool NoDraw = false;  // headless: draw only the frames of the screenshots
   // Straight into play: stage, weapons and game mode.
   int32_t PlayStage = 0;  // 0: start on the title
-  int32_t SubShot = 0, SpecialWeapon = 0, GameMode = 0;
-  // The options of that game, for that run only.
-  int32_t BulletStyle = DefaultBulletStyle;
-  std::array<int32_t, 6> Buttons = DefaultButtonFunction;
+  int32_t SubShot = 0, SpecialWeapon = 0;
+  // Options of that game for that run only; unset, the player's own.
+  std::optional<int32_t> GameMode, BulletStyle;
+  std::optional<std::array<int32_t, 6>> Buttons;
   std::string GalleryDir;  // headless: write the bullet pattern gallery
 };
 

@@ -13,7 +13,7 @@ struct LogFile {
   int count = 0;
 };
 
-LogFile Logs[] = {{"display.debug"}, {"sound.debug"}, {"input.debug"}};
+LogFile Logs[] = {{"display.debug"}, {"sound.debug"}, {"input.debug"}, {"files.debug"}};
 void (*FailureSink)(std::string_view) = nullptr;
 
 }  // namespace

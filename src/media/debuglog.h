@@ -1,5 +1,5 @@
-// The media layer's diagnostics. The debug logs ("display.debug",
-// "sound.debug", "input.debug") are written only when the environment
+// The game's diagnostics. The debug logs ("display.debug", "sound.debug",
+// "input.debug", "files.debug") are written only when the environment
 // variable OMBREZZA_DEBUG is 1; failures a player should hear of also go to
 // stderr as one line.
 #pragma once
@@ -7,7 +7,7 @@
 
 namespace omb {
 
-enum class DebugLog { Display, Sound, Input };
+enum class DebugLog { Display, Sound, Input, Files };
 
 // One line in the debug log: "debug#00001 text". Cheap and silent when off.
 void DebugReport(DebugLog log, std::string_view text);

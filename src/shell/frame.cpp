@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "media/platform.h"
+#include "persistence/options.h"
 #include "shell/components.h"
 #include "shell/shell.h"
 #include "shell/sound_service.h"
@@ -95,7 +96,7 @@ void FormKeyDown(Key key) {
       if (GameState == StateTitle) {
         TerminateRequested = true;
       } else {
-        if (GameState == StateOptions) SaveOptionsOnLeave();
+        if (GameState == StateOptions) SaveOptions();
         GameState = StateTitle;
       }
       break;

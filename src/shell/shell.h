@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "media/keys.h"
@@ -46,13 +47,14 @@ inline int32_t PadNow = 0, PadPrev = 0;
 // A game started from the command line: the first frame acts as if
 // "GAMESTART" had been confirmed on the title with Stage and the weapons
 // chosen at once, so the frame ends with GameStart and EnterPlay done.
-// The bullet style and the button functions stand in for the options; nothing
-// keeps them once the program ends.
+// The game plays with the player's options; a game mode, bullet style or
+// button functions given here stand in for them in this game only and are
+// never saved.
 struct DirectPlay {
   bool Pending = false;
-  int32_t Stage = 1, SubShot = 0, SpecialWeapon = 0, GameMode = 0;
-  int32_t BulletStyle = DefaultBulletStyle;
-  std::array<int32_t, 6> Buttons = DefaultButtonFunction;
+  int32_t Stage = 1, SubShot = 0, SpecialWeapon = 0;
+  std::optional<int32_t> GameMode{}, BulletStyle{};
+  std::optional<std::array<int32_t, 6>> Buttons{};
 };
 inline DirectPlay DirectPlayRequest;
 

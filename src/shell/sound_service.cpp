@@ -1,12 +1,11 @@
 #include "shell/sound_service.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstring>
 
 #include "media/music.h"
 #include "media/platform.h"
+#include "persistence/text_file.h"
 #include "shell/components.h"
 #include "shell/shell.h"
 
@@ -16,11 +15,6 @@ namespace {
 // Command strings are built here rather than in std::strings, so a tune
 // change in the middle of play allocates nothing.
 char CommandText[1200];
-
-bool FileExists(const std::string& path) {
-  struct stat st;
-  return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
 
 }  // namespace
 
@@ -43,6 +37,9 @@ void PlayMidi(int n) {
   MciSendString("close FILE");
   MidiFileName.assign("midi/");
   MidiFileName.append(MidiName[n]);
+  // A tune the music list does not name has been reported with the list;
+  // there is nothing to open.
+  if (MidiName[n].empty()) return;
   std::snprintf(CommandText, sizeof CommandText, "open %s alias FILE", MidiFileName.c_str());
   MciSendString(CommandText);
   if (MusicOn) MciSendString("play FILE notify");
@@ -61,7 +58,7 @@ void ServeSound() {
       SoundRequest[i] = false;
     }
   }
-  if (MusicOn && FrameCount % 50 == 0 && FileExists(MidiFileName)) {
+  if (MusicOn && FrameCount % 50 == 0 && FileExists(MidiFileName.c_str())) {
     char reply[16] = {};
     MciSendString("status FILE mode", reply, sizeof reply);
     if (std::strncmp(reply, "playing", 7) != 0) {

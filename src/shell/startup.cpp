@@ -10,7 +10,9 @@
 #include "gameplay/player.h"
 #include "objects/motion.h"
 #include "objects/objects.h"
+#include "persistence/options.h"
 #include "persistence/ranking.h"
+#include "persistence/text_file.h"
 #include "persistence/replay.h"
 #include "shell/assets.h"
 #include "shell/game_vars.h"
@@ -65,13 +67,14 @@ void ScreenInit() {
   LoadWaves();
   LoadShapes();
   // The bullet types and the trigonometry tables are compile-time tables.
-  // The ranking and option files and the music list are read here once the
-  // persistence routines exist.
+  // The ranking file is created and read here too once it is kept on disk.
+  if (!FileExists("option.txt")) WriteDefaultOptions();
+  LoadOptions(true);
   PreloadTunes();  // after the music list, so no tune change in play reads a file
   GameStart();
   ResetWeaponSelect();
   EnterTitle();
-  if (MusicOn) {
+  if (MusicOn && !MidiName[0].empty()) {
     const std::string open = "open " + MidiFileName + " alias FILE";
     MciSendString(open);
     MciSendString("play FILE notify");
@@ -79,7 +82,10 @@ void ScreenInit() {
 }
 
 void FormDestroy() {
-  // The ranking and the options are written back here once they exist.
+  // The ranking is written back here too once it is kept on disk.
+  // A game with options of its own must not make them the player's.
+  if (OptionsOverridden) ApplyOptionValues(false);
+  SaveOptions();
   Audio.FreeAll();
   for (SoundWave& wave : WaveData) wave = SoundWave{};
   MciSendString("close FILE");

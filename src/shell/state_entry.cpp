@@ -11,6 +11,7 @@
 #include "objects/bullets.h"
 #include "objects/motion.h"
 #include "objects/objects.h"
+#include "persistence/options.h"
 #include "persistence/replay.h"
 #include "shell/assets.h"
 #include "shell/components.h"
@@ -63,8 +64,9 @@ void EnterTitle() {
   BulletsFiredMark = 0;
   GameCleared = 0;
   if (MidiFileName != "midi/" + MidiName[0]) PlayMidi(0);
-  // The stored options are read again here (LoadOptions(false)) once the
-  // option file exists.
+  // Undoes what a replay or a game from the command line set; pacing and
+  // frame skip stay as they are.
+  LoadOptions(false);
   ActivateCursor(240, 300);
   ActivateShape(401, 192, 78, 149);
 }

@@ -2,6 +2,7 @@
 
 #include "gameplay/player.h"
 #include "objects/objects.h"
+#include "persistence/options.h"
 #include "shell/game_vars.h"
 #include "shell/components.h"
 #include "shell/shell.h"
@@ -14,14 +15,15 @@ namespace {
 void StartDirectPlay() {
   DirectPlay& d = DirectPlayRequest;
   d.Pending = false;
-  GameMode = d.GameMode;
   Stage = d.Stage;
   ResetWeaponSelect();
   SubShot = d.SubShot;
   SpecialWeapon = d.SpecialWeapon;
   // Before entering play: GameStart sizes the bullets by the style.
-  BulletStyle = d.BulletStyle;
-  ButtonFunction = d.Buttons;
+  OptionsOverridden = d.GameMode || d.BulletStyle || d.Buttons;
+  GameMode = d.GameMode.value_or(GameMode);
+  BulletStyle = d.BulletStyle.value_or(BulletStyle);
+  ButtonFunction = d.Buttons.value_or(ButtonFunction);
   GameState = StatePlay;
 }
 
@@ -65,9 +67,5 @@ void RunStateEntry(int32_t state) {
 }
 
 void ReleaseAllSlots() { ReleaseRange(0, ObjectCount); }
-
-void SaveOptionsOnLeave() {
-  // The option file arrives with the options screen; nothing to save before.
-}
 
 }  // namespace omb

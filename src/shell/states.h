@@ -10,7 +10,5 @@ void RunStateHandler(int32_t state);
 void RunStateEntry(int32_t state);
 // Releases all 838 object slots (and so hides their sprites).
 void ReleaseAllSlots();
-// Escape leaves the options screen through here, which saves them first.
-void SaveOptionsOnLeave();
 
 }  // namespace omb

@@ -12,15 +12,16 @@ bool Parse(std::vector<const char*> words, CommandLine& cl, std::string& error) 
   return ParseCommandLine(static_cast<int>(words.size()), const_cast<char**>(words.data()), cl, error);
 }
 
-TEST(CommandLineTest, PlayTakesTheDefaultOptionsUnlessStyleAndButtonsSayOtherwise) {
+TEST(CommandLineTest, PlayTakesThePlayersOptionsUnlessModeStyleAndButtonsSayOtherwise) {
   CommandLine cl;
   std::string error;
   ASSERT_TRUE(Parse({"--play", "2"}, cl, error)) << error;
-  EXPECT_EQ(cl.BulletStyle, 0) << "NORMAL";
-  EXPECT_EQ(cl.Buttons, (std::array<int32_t, 6>{0, 1, 2, 3, 3, 3})) << "shot, bomb, barrier, then none";
+  EXPECT_FALSE(cl.GameMode || cl.BulletStyle || cl.Buttons) << "nothing stands in for option.txt";
   CommandLine custom;
-  ASSERT_TRUE(Parse({"--style", "4", "--buttons", "3,2,1,0,0,3", "--play", "1"}, custom, error)) << error;
+  ASSERT_TRUE(Parse({"--style", "4", "--buttons", "3,2,1,0,0,3", "--mode", "0", "--play", "1"}, custom, error))
+      << error;
   EXPECT_EQ(custom.BulletStyle, 4);
+  EXPECT_EQ(custom.GameMode, 0) << "given, though it is the default";
   EXPECT_EQ(custom.Buttons, (std::array<int32_t, 6>{3, 2, 1, 0, 0, 3}));
   CommandLine headless;
   ASSERT_TRUE(Parse({"--headless", "--frames", "9", "--no-draw"}, headless, error)) << error;
@@ -47,8 +48,9 @@ TEST(CommandLineTest, BadPlayOptionsAndNoDrawAreRefusedNamingTheFlag) {
       {{"--play", "1", "--buttons", "0,1,2,3,3,3,"}, buttons},
       {{"--play", "1", "--buttons", "0,1,2,3,3,3x"}, buttons},
       {{"--play", "1", "--buttons", ""}, buttons},
-      {{"--style", "1"}, "--style and --buttons need --play"},
-      {{"--headless", "--frames", "5", "--buttons", "0,1,2,3,3,3"}, "--style and --buttons need --play"},
+      {{"--style", "1"}, "--mode, --style and --buttons need --play"},
+      {{"--mode", "3"}, "--mode, --style and --buttons need --play"},
+      {{"--headless", "--frames", "5", "--buttons", "0,1,2,3,3,3"}, "--mode, --style and --buttons need --play"},
       {{"--no-draw"}, "--no-draw needs --headless"},
   };
   for (const auto& c : cases) {

@@ -1,5 +1,6 @@
 // A whole game in this process on the headless platform: start-up, then
-// frames, as the program's loop runs them.
+// frames, as the program's loop runs them, in a directory of its own (so the
+// player's options are the defaults unless the test writes "option.txt").
 #pragma once
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 
 #include "media/debuglog.h"
 #include "platform/headless/headless_platform.h"
+#include "scratch_dir.h"
 #include "shell/shell.h"
 
 namespace omb {
@@ -45,6 +47,7 @@ class HeadlessGame {
     }
   }
 
+  ScratchDirectory directory;  // first in, last out
   HeadlessPlatform platform;
 };
 

@@ -1,4 +1,5 @@
-// A shell on the headless platform, every variable at its start value.
+// A shell on the headless platform, every variable at its start value, in a
+// directory of its own.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 
 #include "media/platform.h"
 #include "platform/headless/headless_platform.h"
+#include "scratch_dir.h"
 #include "shell/components.h"
 #include "shell/shell.h"
 #include "shell/sound_service.h"
@@ -38,6 +40,7 @@ class ShellTest : public ::testing::Test {
     return {platform.MusicLog.begin(), platform.MusicLog.end()};
   }
 
+  ScratchDirectory directory;
   HeadlessPlatform platform;
 };
 

@@ -71,6 +71,22 @@ std::string DumpState() {
   j.Field("AxisYPrev", AxisYPrev);
   j.Field("Stage", Stage);
   j.Field("Score", Score);
+  // The settings of the game and the menus' cursors.
+  j.Field("GameMode", GameMode);
+  j.Field("SubShot", SubShot);
+  j.Field("SpecialWeapon", SpecialWeapon);
+  j.Field("BulletStyle", BulletStyle);
+  for (int i = 0; i < 6; ++i) {
+    static constexpr const char* Names[6] = {"ButtonFunction.0", "ButtonFunction.1", "ButtonFunction.2",
+                                             "ButtonFunction.3", "ButtonFunction.4", "ButtonFunction.5"};
+    j.Field(Names[i], ButtonFunction[i]);
+  }
+  j.Field("MusicOn", MusicOn);
+  j.Field("WaitOn", WaitOn);
+  j.Field("FrameSkip", FrameSkip);
+  j.Field("MenuX", MenuX);
+  j.Field("MenuY", MenuY);
+  j.Field("MarqueeOffset", MarqueeOffset);
   j.Field("ScriptPos", ScriptPos);
   j.Field("ScriptCount", ScriptCount);
   j.Field("Player.Life", Player.Life);

@@ -9,6 +9,8 @@ input=$(dirname "$0")/busy_input.txt
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$gamedir" "$work/game"
+# The player's own options would change the game under test.
+rm -f "$work/game/option.txt" "$work/game/ranking.txt"
 
 run() {  # weapons, dump file
   "$game" --headless --dir "$work/game" --play 1 --weapons "$1" \

@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path dir = argv[1];
-  for (const char* kind : {"archive", "bmp", "wav"}) {
+  for (const char* kind : {"archive", "bmp", "wav", "options"}) {
     std::filesystem::create_directories(dir / "seeds" / kind);
     std::filesystem::create_directories(dir / "corpus" / kind);
   }
@@ -118,5 +118,10 @@ int main(int argc, char** argv) {
   Save(dir / "seeds/archive/stored.qda", qda::Pack(entries, false));
   Save(dir / "seeds/archive/bpe.qda", qda::Pack(entries, true));
   Save(dir / "seeds/archive/empty.qda", qda::Pack({}, false));
+
+  const auto text = [](const char* s) { return Bytes(s, s + std::string(s).size()); };
+  Save(dir / "seeds/options/default.txt", text("0\r\n1\r\n2\r\n3\r\n3\r\n3\r\n1\r\n0\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
+  Save(dir / "seeds/options/odd.txt", text("3\n-1\n 2 \n\n2147483648\n9\n2\n7\n2\n0\n5\n-2147483648\n"));
+  Save(dir / "seeds/options/names.txt", text("title.mid\r\nstage 1.mid\r\n\r\nboss1.mid"));
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "gameplay/player.h"
 #include "objects/objects.h"
+#include "screens/screens.h"
 #include "shell/game_vars.h"
 #include "shell/components.h"
 #include "shell/shell.h"
@@ -37,7 +38,7 @@ void RunStateHandler(int32_t state) {
     case StatePlay:
       PlayFrame();
       break;
-    case StateTitle:
+    case StateTitle: TitleFrame(); break;
     case StateRanking:
     case StateOptions:
     case StateReplaySelect:

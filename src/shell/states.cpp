@@ -39,7 +39,7 @@ void RunStateHandler(int32_t state) {
       PlayFrame();
       break;
     case StateTitle: TitleFrame(); break;
-    case StateRanking:
+    case StateRanking: RankingFrame(); break;
     case StateOptions:
     case StateReplaySelect:
     case StateWeaponSelect:

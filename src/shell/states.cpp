@@ -41,8 +41,8 @@ void RunStateHandler(int32_t state) {
     case StateTitle: TitleFrame(); break;
     case StateRanking: RankingFrame(); break;
     case StateOptions:
+    case StateWeaponSelect: WeaponSelectFrame(); break;
     case StateReplaySelect:
-    case StateWeaponSelect:
     case StateResult:
     default:
       break;

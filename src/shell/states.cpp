@@ -2,6 +2,7 @@
 
 #include "gameplay/player.h"
 #include "objects/objects.h"
+#include "persistence/options.h"
 #include "screens/screens.h"
 #include "shell/game_vars.h"
 #include "shell/components.h"
@@ -33,15 +34,13 @@ void RunStateHandler(int32_t state) {
     StartDirectPlay();
     return;
   }
-  // The front-end screens plug in here as they are built.
+  // Replay select and the result plug in here as they are built.
   switch (state) {
-    case StatePlay:
-      PlayFrame();
-      break;
     case StateTitle: TitleFrame(); break;
     case StateRanking: RankingFrame(); break;
-    case StateOptions:
+    case StateOptions: OptionsFrame(); break;
     case StateWeaponSelect: WeaponSelectFrame(); break;
+    case StatePlay: PlayFrame(); break;
     case StateReplaySelect:
     case StateResult:
     default:
@@ -67,8 +66,6 @@ void RunStateEntry(int32_t state) {
 
 void ReleaseAllSlots() { ReleaseRange(0, ObjectCount); }
 
-void SaveOptionsOnLeave() {
-  // The option file arrives with the options screen; nothing to save before.
-}
+void SaveOptionsOnLeave() { SaveOptions(); }
 
 }  // namespace omb

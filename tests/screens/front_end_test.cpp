@@ -52,16 +52,5 @@ TEST_F(FrontEndTest, FromTheTitleThroughTheOptionsToAGame) {
   EXPECT_EQ(Stage, 1);
 }
 
-TEST_F(FrontEndTest, EscapeLeavesTheOptionsForTheTitle) {
-  Enter(StateOptions);
-  Script("1 0\n"
-         "key Escape\n"
-         "2 0\n");
-  Run(3);
-  EXPECT_EQ(GameState, StateTitle);
-  EXPECT_EQ(ScreenRow(300), "GAMESTART");
-  EXPECT_EQ(ScreenRow(160), "") << "no option line left";
-}
-
 }  // namespace
 }  // namespace omb

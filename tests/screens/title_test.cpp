@@ -11,78 +11,45 @@ class TitleTest : public ScreenTest {
   }
 };
 
-TEST_F(TitleTest, TheMenuIsCentredWithTheCursorBesideTheItem) {
+TEST_F(TitleTest, TheMenuIsCentredAndOldGlyphsUpToItsLimitAreHidden) {
+  for (int r = 1; r <= 120; ++r) Sprites.Show(r);  // as if a longer text had been there
   Frame();
   int32_t left = 0;
   EXPECT_EQ(ScreenRow(252, &left), "<STAGE:1>");
   EXPECT_EQ(left, 320 - 8 * 8);
-  EXPECT_EQ(ScreenRow(300, &left), "GAMESTART");
-  EXPECT_EQ(left, 256);
-  EXPECT_EQ(ScreenRow(320), "REPLAY");
+  EXPECT_EQ(ScreenRow(300), "GAMESTART");
   EXPECT_EQ(ScreenRow(340), "RANKING");
-  EXPECT_EQ(ScreenRow(360), "OPTION");
   EXPECT_EQ(ScreenRow(380, &left), "EXIT");
   EXPECT_EQ(left, 320 - 8 * 3);
   EXPECT_EQ(ScreenRow(448, &left).size(), 16u);
   EXPECT_EQ(left, 200);
-  EXPECT_EQ(CountShownText(), 9 + 9 + 6 + 7 + 6 + 4 + 16);
-  EXPECT_EQ((std::array<int32_t, 2>{Sprites.Sprite(400).X, Sprites.Sprite(400).Y}), (std::array<int32_t, 2>{240, 300}));
-  Frame(0, 1);
-  Frame(0, 0);
-  Frame(0, 1);
-  EXPECT_EQ(Sprites.Sprite(400).Y, 340) << "on RANKING";
+  EXPECT_EQ(CountShownText(), 57 + (120 - 109)) << "registers past 109 are not the title's to hide";
 }
 
-TEST_F(TitleTest, LeftOnStageOneWrapsToFourAndTheChosenItemStartsThere) {
-  Frame(-1, 0);
-  EXPECT_EQ(ScreenRow(252), "<STAGE:4>") << "in the same frame";
+TEST_F(TitleTest, BothCursorsWrapAndTheChosenItemStartsFromTheChosenStage) {
+  Frame(-1, -1);
+  EXPECT_EQ(ScreenRow(252), "<STAGE:4>") << "left on stage 1, in the same frame";
+  EXPECT_EQ(Sprites.Sprite(400).Y, 380) << "up on GAMESTART: EXIT";
   EXPECT_TRUE(SoundRequest[0]);
-  Frame(0, 1);
+  Frame(0, -1);
+  EXPECT_EQ(MenuY, 4) << "held: no repeat";
   Frame(0, 0);
-  Frame(0, 1);
+  Frame(0, -1);
+  Frame(0, 0);
+  Frame(0, -1, 1 | 2);
+  EXPECT_EQ(GameState, StateTitle) << "both buttons at once decide nothing";
+  Frame(0, 0, 0);
   Frame(0, 0, 1);
   EXPECT_EQ(GameState, StateRanking);
-  EXPECT_EQ(Stage, 4);
-  EXPECT_EQ(MenuX, 0);
-  EXPECT_EQ(MenuY, 0);
+  EXPECT_EQ((std::vector<int32_t>{Stage, MenuX, MenuY}), (std::vector<int32_t>{4, 0, 0}));
   EXPECT_TRUE(SoundRequest[1]);
-}
-
-TEST_F(TitleTest, EachItemLeadsToItsState) {
-  const int32_t targets[5] = {StateWeaponSelect, StateReplaySelect, StateRanking, StateOptions, StateQuit};
-  for (int32_t item = 0; item < 5; ++item) {
-    GameState = StateTitle;
-    MenuY = item;
-    Frame(0, 0, 1);
-    EXPECT_EQ(GameState, targets[item]) << "item " << item;
-    Frame();
-  }
-}
-
-TEST_F(TitleTest, UpOnGameStartWrapsToExit) {
-  Frame(0, -1);
-  EXPECT_EQ(MenuY, 4);
-  EXPECT_TRUE(SoundRequest[0]);
-  EXPECT_EQ(Sprites.Sprite(400).Y, 380);
-  Frame(0, -1, 1);
-  EXPECT_EQ(GameState, StateQuit) << "a held direction does not hinder the button";
-}
-
-TEST_F(TitleTest, ButtonsThatDecideNothingLeaveTheTitle) {
-  Frame(0, 0, 1 | 2);
-  EXPECT_EQ(GameState, StateTitle) << "both buttons at once";
-  Frame(0, 0, 2);
-  Frame(0, 0, 0);
-  Frame(0, 0, 2);
-  EXPECT_EQ(GameState, StateTitle) << "cancel";
 }
 
 TEST_F(TitleTest, TheCreditLineStepsEveryFifteenFramesAndWrapsAfterFortyFour) {
   Frame();
   const std::string first = ScreenRow(448);
-  EXPECT_EQ(MarqueeOffset, 1) << "frame 0 is a multiple of 15";
   Frame();
-  EXPECT_EQ(ScreenRow(448).substr(0, 15), first.substr(1)) << "one character on";
+  EXPECT_EQ(ScreenRow(448).substr(0, 15), first.substr(1)) << "frame 0 is a multiple of 15";
   for (int k = 0; k < 13; ++k) Frame();
   EXPECT_EQ(MarqueeOffset, 1);
   Frame();
@@ -91,14 +58,6 @@ TEST_F(TitleTest, TheCreditLineStepsEveryFifteenFramesAndWrapsAfterFortyFour) {
   MarqueeOffset = 44;
   Frame();
   EXPECT_EQ(ScreenRow(448), first);
-}
-
-TEST_F(TitleTest, LeftoverGlyphsAreHiddenButNothingBeyondTheTitlesRegisters) {
-  for (int r = 1; r <= 120; ++r) Sprites.Show(r);
-  Frame();
-  EXPECT_EQ(CountShownText(), 57 + (120 - 109)) << "registers 110 to 120 are not the title's";
-  EXPECT_FALSE(Sprites.Sprite(58).Visible);
-  EXPECT_FALSE(Sprites.Sprite(109).Visible);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "gameplay/player.h"
 #include "objects/objects.h"
 #include "persistence/options.h"
+#include "screens/screens.h"
 #include "shell/game_vars.h"
 #include "shell/components.h"
 #include "shell/shell.h"
@@ -34,16 +35,14 @@ void RunStateHandler(int32_t state) {
     StartDirectPlay();
     return;
   }
-  // The front-end screens plug in here as they are built.
+  // Replay select and the result plug in here as they are built.
   switch (state) {
-    case StatePlay:
-      PlayFrame();
-      break;
-    case StateTitle:
-    case StateRanking:
-    case StateOptions:
+    case StateTitle: TitleFrame(); break;
+    case StateRanking: RankingFrame(); break;
+    case StateOptions: OptionsFrame(); break;
+    case StateWeaponSelect: WeaponSelectFrame(); break;
+    case StatePlay: PlayFrame(); break;
     case StateReplaySelect:
-    case StateWeaponSelect:
     case StateResult:
     default:
       break;

@@ -16,8 +16,8 @@ constexpr int32_t TitleTextLimit = 109;
 
 // Who made the game, which version, and when it came out; the three spaces
 // at the end keep the two ends of the line apart as it scrolls round.
-constexpr std::string_view CreditLine = "MADE BY OMBREZZA TEAM  VER 1.00  2025.6.1";
-constexpr std::string_view CreditText = "MADE BY OMBREZZA TEAM  VER 1.00  2025.6.1   ";
+constexpr std::string_view CreditLine = "MADE BY OMBREZZA TEAM  VER 0.9  2026.12.7";
+constexpr std::string_view CreditText = "MADE BY OMBREZZA TEAM  VER 0.9  2026.12.7   ";
 static_assert(CreditLine.size() == 41);
 static_assert(CreditText.size() == 44 && CreditText.substr(0, 41) == CreditLine);
 

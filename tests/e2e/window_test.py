@@ -141,6 +141,23 @@ class Game:
         self.xdotool("windowfocus", "--sync", str(self.window))
         self.xdotool("key", name)
 
+    def press(self, name, frames=5):
+        """Holds a game key for a few frames: the game samples the keyboard
+        once a frame, so a tap shorter than 20 ms could go unseen; then lets
+        go for as long, so the next press is a new one."""
+        self.xdotool("windowfocus", "--sync", str(self.window))
+        self.xdotool("keydown", name)
+        time.sleep(frames * 0.02)
+        self.xdotool("keyup", name)
+        time.sleep(frames * 0.02)
+
+    def frame_counter(self):
+        caption = self.caption() or ""
+        try:
+            return int(caption.rsplit("Flame ", 1)[1])
+        except (IndexError, ValueError):
+            raise Failure(f"no frame counter in the caption {caption!r}")
+
     def wait_for_exit(self):
         try:
             status = self.proc.wait(timeout=remaining(5))
@@ -187,6 +204,49 @@ def full_screen_then_escape(game):
     game.wait_for_exit()
 
 
+def option_lines(game):
+    with open(os.path.join(game.dir, "option.txt"), newline="") as f:
+        return f.read().split("\r\n")
+
+
+def options_menu_saves_draw(game):
+    game.wait_for_caption(START_CAPTION)
+    for _ in range(3):
+        game.press("Down")  # GAMESTART to OPTION
+    game.press("z")
+    for _ in range(3):
+        game.press("Up")  # BUTTON1, EXIT, BULLET, DRAW: the list turns round
+    game.press("Right")  # DRAW 1/1 to 1/2
+    game.key("Escape")  # leaves the options, saving them
+    end = time.monotonic() + remaining(5)
+    while option_lines(game)[9] != "2":
+        if time.monotonic() > end:
+            raise Failure(f"option.txt line 10 is {option_lines(game)[9]!r} after Escape, expected 2")
+        time.sleep(0.05)
+    game.key("Escape")  # and quits from the title
+    game.wait_for_exit()
+
+
+def game_start_through_weapon_select(game):
+    game.wait_for_caption(START_CAPTION)
+    game.press("z")  # GAMESTART
+    game.press("Right")  # CURVE
+    time.sleep(2)  # the demonstration counts its frames in the caption too
+    before = game.frame_counter()
+    if before < 50:
+        raise Failure(f"the weapon select ran only {before} frames in 2 s")
+    game.press("z")  # into play: the stage starts counting from 0
+    after = game.frame_counter()
+    if after >= before:
+        raise Failure(f"the caption went on from {before} to {after}: no stage started")
+    time.sleep(0.5)
+    if game.frame_counter() <= after:
+        raise Failure("the play frame counter stands still")
+    game.key("Escape")  # back to the title
+    game.key("Escape")  # and out
+    game.wait_for_exit()
+
+
 def signalled(sig):
     def scenario(game):
         game.wait_for_caption(START_CAPTION)
@@ -198,6 +258,8 @@ def signalled(sig):
 SCENARIOS = [
     ("F1, F2, then the close button", keys_then_close_button),
     ("F5, F1, F5, then Escape on the title", full_screen_then_escape),
+    ("title, OPTION, DRAW 1/2, Escape: option.txt saved", options_menu_saves_draw),
+    ("title, GAMESTART, weapon select, play", game_start_through_weapon_select),
     ("SIGTERM", signalled(signal.SIGTERM)),
     ("SIGINT", signalled(signal.SIGINT)),
 ]

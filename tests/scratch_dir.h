@@ -5,6 +5,8 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace omb {
@@ -30,5 +32,16 @@ class ScratchDirectory {
  private:
   std::filesystem::path old_, path_;
 };
+
+// A whole file's bytes in and out.
+inline void WriteFile(const char* path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+inline std::string ReadFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
 
 }  // namespace omb

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,14 +20,7 @@ using V = std::vector<int32_t>;
 
 std::vector<std::string> Told;
 
-void WriteFile(const char* path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-std::string ReadFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // The file's lines, CR LF ended, as a line list.
 std::string Lines(const V& values, const char* end = "\r\n") {

@@ -5,8 +5,6 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,14 +16,7 @@ namespace {
 using V = std::vector<int32_t>;
 using S = std::vector<LineState>;
 
-void WriteFile(const char* path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-std::string ReadFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 TEST(ParseIntegerTest, OnlyADecimal32BitIntegerIsANumber) {
   const struct {

@@ -11,6 +11,7 @@
 #include "media/debuglog.h"
 #include "media/platform.h"
 #include "platform/headless/headless_platform.h"
+#include "scratch_dir.h"
 #include "screens/screens.h"
 #include "shell/assets.h"
 #include "shell/components.h"
@@ -89,6 +90,7 @@ class ScreenTest : public ::testing::Test {
     ++FrameCount;
   }
 
+  ScratchDirectory directory;  // the options screen saves option.txt
   HeadlessPlatform platform;
 };
 

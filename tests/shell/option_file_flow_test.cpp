@@ -2,25 +2,18 @@
 // title, on leaving the options screen and at shut-down.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "media/debuglog.h"
 #include "persistence/options.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
+#include "scratch_dir.h"
 #include "shell_fixture.h"
 
 namespace omb {
 namespace {
 
-std::string ReadFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class OptionFileFlowTest : public ShellTest {
  protected:

@@ -16,6 +16,15 @@ inline bool RankingClear = false;  // the options screen asks for a reset
 // Every table back to the defaults: 10000 down to 1000, weapons in turn.
 void ResetRankingTables();
 
+// "ranking.txt": the five tables, 150 lines.
+// The defaults, in memory and in the file (deleted first when asked).
+void ResetRanking(bool deleteFirst);
+// Reads the file into the tables. A damaged file leaves the defaults in
+// play and is kept as "ranking.txt.bad", with one message.
+void ReadRanking();
+// Writes the tables to the file, atomically.
+void WriteRanking();
+
 // Enters a finished game's score in the table of `mode`: returns its place
 // 1 to 10, or 0 when it does not beat place 10, during replay playback, or
 // for a mode without a table. Equal scores go below the ones already there.

@@ -10,6 +10,7 @@ void ResetReplayVars() {
   ReplayInput.fill(0);
   ReplayStageLength.fill(0);
   ReplaySys.fill(0);
+  ReplayDate.fill(0);
 }
 
 }  // namespace omb

@@ -2,6 +2,7 @@
 // implements it for players, platform/headless for tests and tools; the
 // media layer is the only caller.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -44,6 +45,9 @@ class Platform {
   // Spend about `ms` milliseconds before the caller next reads the clock;
   // the caller keeps re-reading GetTickCount, so waking early is harmless.
   virtual void Idle(uint32_t ms) = 0;
+  // The local date and time: year, month, day, hour, minute, second,
+  // millisecond.
+  virtual void GetLocalTime(std::array<uint16_t, 7>& date) = 0;
 
   // Display: one finished 640 x 480 frame of 0x00RRGGBB pixels.
   virtual void Present(const uint32_t* pixels) = 0;

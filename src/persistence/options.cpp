@@ -121,9 +121,7 @@ void ApplyOptionValues(bool all) {
 void SaveOptions() {
   if (RankingClear) {
     RankingClear = false;
-    // The ranking file is deleted and written anew here too once the
-    // ranking is kept on disk.
-    ResetRankingTables();
+    ResetRanking(true);
   }
   for (int i = 0; i < 6; ++i) OptionValues[i] = ButtonFunction[i];
   OptionValues[6] = MusicOn ? 1 : 0;

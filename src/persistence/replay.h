@@ -37,6 +37,7 @@ enum : int {
   SysBombsUsed = 25,
   SysNoBombStreak = 26,
   SysBulletStyle = 27,
+  SysEndFrame = 28,  // the last stage's StageFrame when the result was taken
 };
 
 void ResetReplayVars();

@@ -67,8 +67,9 @@ void ScreenInit() {
   LoadWaves();
   LoadShapes();
   // The bullet types and the trigonometry tables are compile-time tables.
-  // The ranking file is created and read here too once it is kept on disk.
+  if (!FileExists("ranking.txt")) ResetRanking(false);
   if (!FileExists("option.txt")) WriteDefaultOptions();
+  ReadRanking();
   LoadOptions(true);
   PreloadTunes();  // after the music list, so no tune change in play reads a file
   GameStart();
@@ -82,7 +83,7 @@ void ScreenInit() {
 }
 
 void FormDestroy() {
-  // The ranking is written back here too once it is kept on disk.
+  WriteRanking();
   // A game with options of its own must not make them the player's.
   if (OptionsOverridden) ApplyOptionValues(false);
   SaveOptions();

@@ -86,8 +86,8 @@ void EnterReplaySelect() {
   MenuY = 0;
   ScreenPhase = 0;
   ScreenFrame = 0;
-  // The first summary (LoadReplayInfo(0, true)) and the used slots come
-  // with the replay files.
+  LoadReplayInfo(0, true);
+  FindUsedReplaySlots();
   ActivateCursor(272, 80);
 }
 
@@ -112,8 +112,7 @@ void GameStart() {
   ShipBank = 0;
   Score = 0;
   if (Stage < 1 || Stage > 4) Stage = 1;
-  // A live game writes its settings to "replay/Repsys.rep" here once the
-  // replay files exist.
+  WriteReplaySettings();  // a live game only
   ReplayFrame = 0;
   StageStart();
   ResetBulletTypes();
@@ -166,8 +165,8 @@ void StageStart() {
   BonusGoal = 10;
   ShowBanner(BannerStage, 200);
   PlayMidi(2 * Stage - 1);
-  // A replay loads this stage's recorded input here, and a live game saves
-  // the stage just finished (SaveStageReplay(0)), once the replay files exist.
+  if (ReplayPlaying) LoadStageInput();
+  SaveStageReplay(0);  // a live game: the stage just finished
   ReplayFrame = 0;
 }
 
@@ -202,8 +201,9 @@ void EnterResult() {
   MenuY = 0;
   ScreenPhase = 0;
   ScreenFrame = 0;
-  // The used replay slots, the last stage's input record and the completed
-  // summary are handled here once the replay files exist.
+  FindUsedReplaySlots();
+  SaveStageReplay(1);
+  WriteReplayResult();
   ActivateCursor(288, 96);
 }
 

@@ -111,6 +111,7 @@ struct FakePlatform : Platform {
   std::vector<bool> fullScreenCalls;
 
   uint32_t GetTickCount() override { return 0; }
+  void GetLocalTime(std::array<uint16_t, 7>& date) override { date = {}; }
   void Idle(uint32_t) override {}
   void Present(const uint32_t* pixels) override {
     presented = pixels;

@@ -71,6 +71,13 @@ void HeadlessPlatform::ReadKeyboard(std::span<bool, KeyCount> keys) {
   for (int bit = 0; bit < 10; ++bit) keys[WordKeys[bit]] = (word >> bit) & 1u;
 }
 
+void HeadlessPlatform::GetLocalTime(std::array<uint16_t, 7>& date) {
+  // 2026-01-01 00:00:00.000 plus the clock, within one day.
+  const uint32_t ms = Clock % 86400000u;
+  date = {2026, 1, 1, static_cast<uint16_t>(ms / 3600000), static_cast<uint16_t>(ms / 60000 % 60),
+          static_cast<uint16_t>(ms / 1000 % 60), static_cast<uint16_t>(ms % 1000)};
+}
+
 void HeadlessPlatform::PumpEvents(PlatformEvents& sink) {
   while (nextKey_ < script_.Keys.size() && script_.Keys[nextKey_].Poll <= Polls) {
     sink.KeyDown(script_.Keys[nextKey_++].Pressed);

@@ -63,6 +63,8 @@ class HeadlessPlatform : public Platform {
 
   uint32_t GetTickCount() override { return Clock; }
   void Idle(uint32_t ms) override { Clock += ms; }
+  // A made-up calendar on the virtual clock, so runs write the same files.
+  void GetLocalTime(std::array<uint16_t, 7>& date) override;
 
   void Present(const uint32_t* pixels) override;
   void SetCaption(std::string_view text) override { Caption.assign(text); }

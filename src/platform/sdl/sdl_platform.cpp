@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <ctime>
 
 #include "media/debuglog.h"
 #include "platform/sdl/sdl_audio.h"
@@ -34,6 +35,16 @@ class SdlPlatform final : public Platform {
   ~SdlPlatform() override;
 
   uint32_t GetTickCount() override { return SDL_GetTicks(); }
+  void GetLocalTime(std::array<uint16_t, 7>& date) override {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local{};
+    localtime_r(&now.tv_sec, &local);
+    date = {static_cast<uint16_t>(local.tm_year + 1900), static_cast<uint16_t>(local.tm_mon + 1),
+            static_cast<uint16_t>(local.tm_mday),        static_cast<uint16_t>(local.tm_hour),
+            static_cast<uint16_t>(local.tm_min),         static_cast<uint16_t>(local.tm_sec),
+            static_cast<uint16_t>(now.tv_nsec / 1000000)};
+  }
   void Idle(uint32_t ms) override;
 
   void Present(const uint32_t* pixels) override;

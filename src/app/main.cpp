@@ -10,6 +10,7 @@
 
 #include "app/gallery.h"
 #include "app/options.h"
+#include "app/verify.h"
 #include "media/platform.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/sdl/sdl_platform.h"
@@ -126,8 +127,8 @@ int main(int argc, char** argv) {
   if (!EnterGameDirectory(cl.Dir, error)) return Fail(error);
   ThePlatform = platform.get();
 
-  if (!cl.GalleryDir.empty()) {
-    const int rc = RunGallery(cl.GalleryDir);
+  if (!cl.GalleryDir.empty() || cl.VerifySlot >= 0) {
+    const int rc = cl.VerifySlot >= 0 ? VerifyReplay(cl.VerifySlot) : RunGallery(cl.GalleryDir);
     ThePlatform = nullptr;
     return rc;
   }

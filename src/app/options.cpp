@@ -10,6 +10,7 @@ const char* const Usage =
     "       ombrezza --headless --frames N [--dir DIR] [--input FILE] [PLAY]\n"
     "                [--screenshot N:PATH]... [--dump N:PATH]... [--no-draw]\n"
     "       ombrezza --headless --gallery DIR [--dir DIR]\n"
+    "       ombrezza --headless --verify-replay SLOT [--dir DIR]\n"
     "PLAY:  --play STAGE [--weapons SUB,SPECIAL] [--mode N] [--style N]\n"
     "              [--buttons F0,F1,F2,F3,F4,F5]\n"
     "       (stage 1-4; sub 0 TILT, 1 CURVE, 2 WAVE; special 0 LASER, 1 ENERGY, 2 AIM;\n"
@@ -113,6 +114,9 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
       playOptions = true;
     } else if (arg == "--gallery") {
       out.GalleryDir = value();
+    } else if (arg == "--verify-replay") {
+      if (!ParseInt(value(), number) || number < 0 || number > 149) return bad("expects a replay slot 0 to 149");
+      out.VerifySlot = static_cast<int32_t>(number);
     } else {
       return bad("unknown argument");
     }
@@ -133,7 +137,11 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
     error = "--mode, --style and --buttons need --play";
     return false;
   }
-  if (out.Headless && out.Frames < 0 && out.GalleryDir.empty()) {
+  if (out.VerifySlot >= 0 && (!out.Headless || out.PlayStage != 0 || !out.GalleryDir.empty())) {
+    error = "--verify-replay needs --headless and goes without --play and --gallery";
+    return false;
+  }
+  if (out.Headless && out.Frames < 0 && out.GalleryDir.empty() && out.VerifySlot < 0) {
     error = "--headless needs --frames N";
     return false;
   }

@@ -33,6 +33,7 @@ struct CommandLine {
   std::optional<int32_t> GameMode, BulletStyle;
   std::optional<std::array<int32_t, 6>> Buttons;
   std::string GalleryDir;  // headless: write the bullet pattern gallery
+  int32_t VerifySlot = -1;  // headless: play replay slot 0-149 back and check its result
 };
 
 // False with a message on a bad command line.

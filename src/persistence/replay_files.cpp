@@ -10,6 +10,7 @@
 
 #include "gameplay/player.h"
 #include "media/platform.h"
+#include "persistence/options.h"
 #include "persistence/replay.h"
 #include "persistence/text_file.h"
 #include "shell/game_vars.h"
@@ -82,6 +83,7 @@ int32_t StageLength(int stage) {
 // The summary in memory to the game's variables, as a replay screen shows it
 // and as playback runs.
 void ApplySummary() {
+  OptionsOverridden = true;  // the player's own are back at the title
   for (int i = 0; i < 6; ++i) ButtonFunction[i] = ReplaySys[SysButtons + i];
   SubShot = ReplaySys[SysSubShot];
   SpecialWeapon = ReplaySys[SysSpecialWeapon];

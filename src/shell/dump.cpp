@@ -9,6 +9,7 @@
 #include "gameplay/player.h"
 #include "objects/motion.h"
 #include "objects/objects.h"
+#include "persistence/replay.h"
 #include "shell/components.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
@@ -87,6 +88,14 @@ std::string DumpState() {
   j.Field("MenuX", MenuX);
   j.Field("MenuY", MenuY);
   j.Field("MarqueeOffset", MarqueeOffset);
+  j.Field("ReplayPlaying", ReplayPlaying);
+  j.Field("ReplaySlot", ReplaySlot);
+  j.Field("ReplayFrame", ReplayFrame);
+  for (int k = 0; k < 5; ++k) {
+    static constexpr const char* Names[5] = {"ReplayStageLength.0", "ReplayStageLength.1", "ReplayStageLength.2",
+                                             "ReplayStageLength.3", "ReplayStageLength.4"};
+    j.Field(Names[k], ReplayStageLength[k]);
+  }
   j.Field("ScriptPos", ScriptPos);
   j.Field("ScriptCount", ScriptCount);
   j.Field("Player.Life", Player.Life);

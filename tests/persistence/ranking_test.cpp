@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "media/debuglog.h"
 #include "persistence/replay.h"
+#include "scratch_dir.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
 
@@ -44,6 +47,47 @@ TEST_F(RankingTest, ReplaysAndUnknownModesEnterNothing) {
   Ranking[3].fill(0);
   EXPECT_EQ(RankInsert(0, 3), 0);
   EXPECT_EQ(RankInsert(1, 3), 1);
+}
+
+class RankingFileTest : public RankingTest {
+ protected:
+  void SetUp() override {
+    RankingTest::SetUp();
+    SetFailureSinkForTests([](std::string_view text) { Told.emplace_back(text); });
+    Told.clear();
+  }
+  void TearDown() override { SetFailureSinkForTests(nullptr); }
+  static inline std::vector<std::string> Told;
+  ScratchDirectory dir;
+};
+
+TEST_F(RankingFileTest, TheTablesGoOutAndComeBackAsTheyStand) {
+  ResetRanking(false);
+  const std::string defaults = ReadFile("ranking.txt");
+  EXPECT_EQ(defaults.substr(0, 13), "10000\r\n9000\r\n");
+  Ranking[4][0] = 5;  // out of order: taken as it stands
+  Ranking[4][29] = -2;
+  WriteRanking();
+  ResetRankingTables();
+  ReadRanking();
+  EXPECT_EQ((V{Ranking[4][0], Ranking[4][1], Ranking[4][29]}), (V{5, 9000, -2}));
+  EXPECT_TRUE(Told.empty());
+}
+
+TEST_F(RankingFileTest, ADamagedFileIsKeptAsideAndTheDefaultsPlay) {
+  const std::string damaged[] = {"", "12\r\nx\r\n", std::string(149 * 4, '1')};
+  for (const std::string& file : damaged) {
+    WriteFile("ranking.txt", file);
+    Ranking[0][0] = 42;
+    ReadRanking();
+    EXPECT_EQ(Ranking[0][0], 10000);
+  }
+  EXPECT_EQ(ReadFile("ranking.txt.bad"), "");
+  EXPECT_EQ(ReadFile("ranking.txt.bad1"), "12\r\nx\r\n") << "an older damaged file is never replaced";
+  EXPECT_EQ(ReadFile("ranking.txt.bad2").size(), 149u * 4);
+  EXPECT_EQ(Told.size(), 3u);
+  EXPECT_NE(Told[1].find("ranking.txt line 2 is not a number"), std::string::npos) << Told[1];
+  EXPECT_EQ(ReadFile("ranking.txt").substr(0, 7), "10000\r\n") << "a good file again";
 }
 
 }  // namespace

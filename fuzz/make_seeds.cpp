@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path dir = argv[1];
-  for (const char* kind : {"archive", "bmp", "wav", "options"}) {
+  for (const char* kind : {"archive", "bmp", "wav", "options", "text_file", "replay_slot"}) {
     std::filesystem::create_directories(dir / "seeds" / kind);
     std::filesystem::create_directories(dir / "corpus" / kind);
   }
@@ -123,5 +123,12 @@ int main(int argc, char** argv) {
   Save(dir / "seeds/options/default.txt", text("0\r\n1\r\n2\r\n3\r\n3\r\n3\r\n1\r\n0\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
   Save(dir / "seeds/options/odd.txt", text("3\n-1\n 2 \n\n2147483648\n9\n2\n7\n2\n0\n5\n-2147483648\n"));
   Save(dir / "seeds/options/names.txt", text("title.mid\r\nstage 1.mid\r\n\r\nboss1.mid"));
+
+  Save(dir / "seeds/text_file/lines.txt", text("0\r\n-12\n 7 \n\nx\r\n2147483647\n-2147483648\n2147483648\n"));
+  // A slot: summary, stage lengths and a stage's words, apart by form feeds.
+  Save(dir / "seeds/replay_slot/slot.txt",
+       text("0\r\n1\r\n2\r\n3\r\n3\r\n3\r\n1\r\n2\r\n0\r\n5000\r\n2026\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n"
+            "1\r\n2\r\n900\r\n40\r\n0\r\n1\r\n0\r\n1500\r\n0\r\n1\r\n0\r\n777\r\n0\r\n0\r\n"
+            "\f0\r\n3\r\n2\r\n0\r\n0\r\n\f16\r\n17\r\n20\r\n0\r\n"));
   return 0;
 }

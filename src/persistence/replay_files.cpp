@@ -60,11 +60,17 @@ LineState States[ReplayInputLength];
 bool ReadWhenPresent(const ReplayPath& path, std::span<int32_t> values) {
   if (!FileExists(path.c_str())) return false;
   std::string error;
-  if (!ReadIntegerLines(path.c_str(), values, std::span(States, values.size()), error)) {
+  std::size_t present = 0;
+  if (!ReadIntegerLines(path.c_str(), values, std::span(States, values.size()), error, &present)) {
     ReportFileProblem(std::string(path.c_str()) + ": cannot read it (" + error + ")");
     return false;
   }
   for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i == present) {
+      ReportFileProblem(std::string(path.c_str()) + " ends after line " + std::to_string(i) + " of " +
+                        std::to_string(values.size()) + "; the replay is damaged");
+      return false;
+    }
     if (States[i] != LineState::Good) {
       ReportFileProblem(std::string(path.c_str()) + " line " + std::to_string(i + 1) + " is " +
                         std::string(Describe(States[i])) + "; the replay is damaged");

@@ -180,7 +180,7 @@ LineState ParseInteger(std::string_view line, int32_t& value) {
 }
 
 bool ReadIntegerLines(const char* path, std::span<int32_t> values, std::span<LineState> states,
-                      std::string& error) {
+                      std::string& error, std::size_t* present) {
   LineReader reader(path);
   if (!reader.Opened()) {
     error = reader.Error();
@@ -189,14 +189,17 @@ bool ReadIntegerLines(const char* path, std::span<int32_t> values, std::span<Lin
   // A line longer than this is no 32-bit number, whatever follows.
   char line[64];
   int length = 0;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    LineState state = LineState::Missing;
-    if (reader.Next(line, sizeof line, length)) {
-      state = length == static_cast<int>(sizeof line) ? LineState::NotANumber
-                                                      : ParseInteger({line, static_cast<std::size_t>(length)}, values[i]);
-    }
+  std::size_t i = 0;
+  for (; i < values.size() && reader.Next(line, sizeof line, length); ++i) {
+    const LineState state = length == static_cast<int>(sizeof line)
+                                ? LineState::NotANumber
+                                : ParseInteger({line, static_cast<std::size_t>(length)}, values[i]);
     if (i < states.size()) states[i] = state;
   }
+  if (present != nullptr) *present = i;
+  // A short file: every line after its end is missing.
+  static_assert(sizeof(LineState) == 1);
+  if (i < states.size()) std::memset(states.data() + i, static_cast<int>(LineState::Missing), states.size() - i);
   return true;
 }
 

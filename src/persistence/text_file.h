@@ -28,10 +28,11 @@ LineState ParseInteger(std::string_view line, int32_t& value);
 
 // Reads the first values.size() lines of `path`. A good line sets its value;
 // any other line leaves the value as it was (the caller's default) and says
-// why in `states`. False when the file cannot be opened, with the reason in
+// why in `states`; `present` counts the lines the file had (the rest are
+// Missing). False when the file cannot be opened, with the reason in
 // `error`: then nothing is changed.
 bool ReadIntegerLines(const char* path, std::span<int32_t> values, std::span<LineState> states,
-                      std::string& error);
+                      std::string& error, std::size_t* present = nullptr);
 
 // Reads the first lines.size() lines of `path` whole, spaces included (only
 // the line end is dropped); missing lines become empty. Returns the number of

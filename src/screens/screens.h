@@ -10,5 +10,6 @@ void RankingFrame();       // GameState 2
 void OptionsFrame();       // GameState 3
 void ReplaySelectFrame();  // GameState 8
 void WeaponSelectFrame();  // GameState 9
+void ResultFrame();        // GameState 11
 
 }  // namespace omb

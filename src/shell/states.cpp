@@ -42,7 +42,7 @@ void RunStateHandler(int32_t state) {
     case StateReplaySelect: ReplaySelectFrame(); break;
     case StateWeaponSelect: WeaponSelectFrame(); break;
     case StatePlay: PlayFrame(); break;
-    case StateResult:
+    case StateResult: ResultFrame(); break;
     default:
       break;
   }

@@ -8,6 +8,8 @@ namespace omb {
 void TitleFrame();         // GameState 0
 void RankingFrame();       // GameState 2
 void OptionsFrame();       // GameState 3
+void ReplaySelectFrame();  // GameState 8
 void WeaponSelectFrame();  // GameState 9
+void ResultFrame();        // GameState 11
 
 }  // namespace omb

@@ -35,15 +35,14 @@ void RunStateHandler(int32_t state) {
     StartDirectPlay();
     return;
   }
-  // Replay select and the result plug in here as they are built.
   switch (state) {
     case StateTitle: TitleFrame(); break;
     case StateRanking: RankingFrame(); break;
     case StateOptions: OptionsFrame(); break;
+    case StateReplaySelect: ReplaySelectFrame(); break;
     case StateWeaponSelect: WeaponSelectFrame(); break;
     case StatePlay: PlayFrame(); break;
-    case StateReplaySelect:
-    case StateResult:
+    case StateResult: ResultFrame(); break;
     default:
       break;
   }

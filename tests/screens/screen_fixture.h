@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "media/debuglog.h"
 #include "media/platform.h"
@@ -45,6 +46,13 @@ inline std::string ScreenRow(int32_t y, int32_t* left = nullptr) {
   }
   row.erase(row.find_last_not_of(' ') + 1);
   return row;
+}
+
+// The rows at the given heights, top to bottom as listed.
+inline std::vector<std::string> ScreenRows(std::initializer_list<int32_t> ys) {
+  std::vector<std::string> rows;
+  for (const int32_t y : ys) rows.push_back(ScreenRow(y));
+  return rows;
 }
 
 inline int CountShownText() {

@@ -42,7 +42,8 @@ void AskFrame(int32_t& cursor) {
   MenuInput(0, 1, ScreenFrame);
   TextY = 96;
   Line(cursor, "SAVE YOUR REPLAY?");
-  SetPos(400, Sprites.Sprite(400).X, 144 + 16 * MenuY);
+  // Back from choosing a slot the cursor returns beside "YES" and "NO" too.
+  SetPos(400, 288, 144 + 16 * MenuY);
   TextY = 144;
   Line(cursor, "YES");
   Line(cursor, "NO");

@@ -6,19 +6,19 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-// Slot 3 holds a game started on stage 2 and lost on stage 3, its summary
-// already in the game variables, as LoadReplayInfo leaves it.
+// Slot 3 holds a game started on stage 2 and lost on stage 3; its summary is
+// in memory, which LoadReplayInfo puts into the game variables.
 class ReplaySelectTest : public ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
     Enter(StateReplaySelect);
     ReplaySlotUsed[3] = true;
-    Score = 123450;
-    GameMode = ModeTechnical;
-    BulletStyle = 2;
-    SubShot = SubCurve;
-    SpecialWeapon = SpecialAim;
+    ReplaySys[SysScore] = Score = 123450;
+    ReplaySys[SysGameMode] = GameMode = ModeTechnical;
+    ReplaySys[SysBulletStyle] = BulletStyle = 2;
+    ReplaySys[SysSubShot] = SubShot = SubCurve;
+    ReplaySys[SysSpecialWeapon] = SpecialWeapon = SpecialAim;
     const int32_t fields[] = {2026, 3, 7, 9, 5, 8, 42, 2, 3, 1499, 777, 0, 0, 0, 1299, 3, 2};
     std::copy(std::begin(fields), std::end(fields), ReplaySys.begin() + SysDate);
   }

@@ -17,13 +17,13 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test deps build build-asan test-release test-asan bench clean
+.PHONY: play test deps build build-asan test-release test-asan test-cross bench clean
 
 play: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target game
 	cd $(BUILD)/game && ./ombrezza
 
-test: test-release test-asan
+test: test-release test-asan test-cross
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -54,6 +54,12 @@ test-release: build
 test-asan: build-asan
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# A replay recorded by either build verifies and plays back in the other.
+test-cross: build build-asan
+	cmake --build $(BUILD) --target game && cmake --build $(ASAN_BUILD) --target game
+	ASAN_OPTIONS=detect_leaks=1 python3 tests/e2e/replay_test.py \
+	  $(BUILD)/game/ombrezza $(BUILD)/game $(ASAN_BUILD)/game/ombrezza
 
 bench: build
 	for b in $(BUILD)/bench/*_bench; do $$b --benchmark_min_time=0.2; done

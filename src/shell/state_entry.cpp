@@ -134,6 +134,11 @@ void GameStart() {
   ShotMeter = 0;
   ShotFrame = 0;
   PlayTime = 0;
+  // A replay's summary put its own counts here to be shown; a game counts
+  // its own from zero, so a replayed game ends with the counts it recorded.
+  BulletsFired = 0;
+  BulletsFiredMark = 0;
+  GameCleared = 0;
   // The game before may have ended with the ship lost; the first frame's
   // mode rules and play time must not depend on that, or a replay would
   // differ from the game it recorded.

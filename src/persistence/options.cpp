@@ -121,7 +121,7 @@ void ApplyOptionValues(bool all) {
 void SaveOptions() {
   if (RankingClear) {
     RankingClear = false;
-    ResetRanking(true);
+    ResetRanking();
   }
   for (int i = 0; i < 6; ++i) OptionValues[i] = ButtonFunction[i];
   OptionValues[6] = MusicOn ? 1 : 0;

@@ -52,9 +52,8 @@ int32_t RankInsert(int32_t score, int32_t mode) {
   return 0;
 }
 
-void ResetRanking(bool deleteFirst) {
+void ResetRanking() {
   ResetRankingTables();
-  if (deleteFirst) std::remove(RankingFile);
   WriteRanking();
 }
 
@@ -76,7 +75,7 @@ void ReadRanking() {
     if (kept.empty()) {
       ResetRankingTables();  // the damaged file stays where it is until the next save
     } else {
-      ResetRanking(false);
+      ResetRanking();
     }
     return;
   }

@@ -17,8 +17,9 @@ inline bool RankingClear = false;  // the options screen asks for a reset
 void ResetRankingTables();
 
 // "ranking.txt": the five tables, 150 lines.
-// The defaults, in memory and in the file (deleted first when asked).
-void ResetRanking(bool deleteFirst);
+// The defaults, in memory and in the file. The file is replaced in one step:
+// deleting it first would only open a moment without any ranking on disk.
+void ResetRanking();
 // Reads the file into the tables. A damaged file leaves the defaults in
 // play and is kept as "ranking.txt.bad", with one message.
 void ReadRanking();

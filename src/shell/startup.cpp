@@ -67,7 +67,7 @@ void ScreenInit() {
   LoadWaves();
   LoadShapes();
   // The bullet types and the trigonometry tables are compile-time tables.
-  if (!FileExists("ranking.txt")) ResetRanking(false);
+  if (!FileExists("ranking.txt")) ResetRanking();
   if (!FileExists("option.txt")) WriteDefaultOptions();
   ReadRanking();
   LoadOptions(true);

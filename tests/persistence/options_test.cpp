@@ -123,6 +123,7 @@ TEST_F(OptionsTest, RankingClearResetsTheTablesOnceAndIsNeverStored) {
   RankingClear = true;
   SaveOptions();
   EXPECT_EQ(Ranking[2][0], 10000);
+  EXPECT_EQ(ReadFile("ranking.txt").substr(0, 7), "10000\r\n") << "and on disk";
   EXPECT_FALSE(RankingClear);
   EXPECT_EQ(ReadFile("option.txt"), Lines({0, 1, 2, 3, 3, 3, 1, 0, 1, 1, 0, 0, 0, 0, 0, 0}));
   Ranking[2][0] = 123456;

@@ -62,7 +62,7 @@ class RankingFileTest : public RankingTest {
 };
 
 TEST_F(RankingFileTest, TheTablesGoOutAndComeBackAsTheyStand) {
-  ResetRanking(false);
+  ResetRanking();
   const std::string defaults = ReadFile("ranking.txt");
   EXPECT_EQ(defaults.substr(0, 13), "10000\r\n9000\r\n");
   Ranking[4][0] = 5;  // out of order: taken as it stands

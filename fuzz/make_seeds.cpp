@@ -1,6 +1,6 @@
 // Writes the fuzzers' seed files: a few tiny, well-formed examples of each
 // format, so that mutation starts from inputs that reach deep into a reader.
-//   fuzz_seeds DIR  ->  DIR/seeds/{archive,bmp,wav}/..., empty DIR/corpus/*
+//   fuzz_seeds DIR  ->  DIR/seeds/{archive,bpe,bmp,wav,options}/..., empty DIR/corpus/*
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path dir = argv[1];
-  for (const char* kind : {"archive", "bmp", "wav", "options", "text_file", "replay_slot"}) {
+  for (const char* kind : {"archive", "bpe", "bmp", "wav", "options", "text_file", "replay_slot"}) {
     std::filesystem::create_directories(dir / "seeds" / kind);
     std::filesystem::create_directories(dir / "corpus" / kind);
   }
@@ -118,6 +118,15 @@ int main(int argc, char** argv) {
   Save(dir / "seeds/archive/stored.qda", qda::Pack(entries, false));
   Save(dir / "seeds/archive/bpe.qda", qda::Pack(entries, true));
   Save(dir / "seeds/archive/empty.qda", qda::Pack({}, false));
+
+  // Plain data for the encoder: repeats that nest pairs, a long run, every
+  // byte value (no code left for a pair), and the small bitmap.
+  Bytes everyByte;
+  for (int i = 0; i < 512; ++i) everyByte.push_back(uint8_t(i * 97));
+  Save(dir / "seeds/bpe/pattern.bin", pattern);
+  Save(dir / "seeds/bpe/run.bin", Bytes(1500, 7));
+  Save(dir / "seeds/bpe/every_byte.bin", everyByte);
+  Save(dir / "seeds/bpe/bitmap.bin", bmps[0].second);
 
   const auto text = [](const char* s) { return Bytes(s, s + std::string(s).size()); };
   Save(dir / "seeds/options/default.txt", text("0\r\n1\r\n2\r\n3\r\n3\r\n3\r\n1\r\n0\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));

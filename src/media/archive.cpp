@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -41,78 +42,180 @@ std::string IdMessage(std::string_view name, const char* tail) {
 
 enum class Expand { Ok, CutShort, BadTable, StackOverflow, WrongSize };
 
-// One pass over the blocks; the pair tables and the stack are the only state.
-Expand ExpandBlocks(std::span<const uint8_t> in, uint32_t fullSize, std::vector<uint8_t>& out) {
-  // The output grows as it is written, so that a size field that lies costs
-  // no more memory than the data behind it can produce.
-  out.resize(std::min<size_t>(fullSize, 8 * in.size() + 4096));
-  uint8_t* dst = out.data();
-  uint8_t* dstEnd = dst + out.size();
+// The expansion stack holds 256 bytes; a pair met with all of them in use
+// overflows it.
+constexpr int kStackBytes = 256;
+
+// Reads one pair table: count bytes above 127 skip runs of literal codes.
+Expand ReadPairTable(const uint8_t*& p, const uint8_t* end, std::array<uint8_t, 256>& left,
+                     std::array<uint8_t, 256>& right) {
+  for (int c = 0; c < 256; ++c) left[c] = static_cast<uint8_t>(c);
+  right.fill(0);
+  int code = 0;
+  for (;;) {
+    if (p == end) return Expand::CutShort;
+    int n = *p++;
+    if (n > 127) {
+      code += n - 127;
+      n = 0;
+    }
+    if (code == 256) return Expand::Ok;
+    if (code + n >= 256) return Expand::BadTable;  // runs past the last code
+    for (int i = 0; i <= n; ++i, ++code) {
+      if (p == end) return Expand::CutShort;
+      left[code] = *p++;
+      if (left[code] != code) {
+        if (p == end) return Expand::CutShort;
+        right[code] = *p++;
+      }
+    }
+    if (code == 256) return Expand::Ok;
+  }
+}
+
+// One block's pair table with what each code expands to. A code is expanded
+// as a pair pushes its right half and goes on with its left, so a code needs
+// Need stack bytes beyond those already in use and yields Length bytes. A code
+// that reaches a cycle never finishes: Need stays kNever.
+class PairTable {
+ public:
+  static constexpr int kNever = 1 << 20;
+  static constexpr uint64_t kLengthCap = uint64_t{1} << 40;
+
+  std::array<uint8_t, 256> Left, Right;
+
+  void Forget() { state_.fill(kUnknown); }
+  bool IsPair(int c) const { return Left[c] != c; }
+  int Need(int c) { return Info(c).Need; }
+  uint64_t Length(int c) { return Info(c).Length; }
+  // Whether code c, met with `inUse` stack bytes taken, expands to the end.
+  bool Finishes(int c, int inUse) { return inUse + Need(c) <= kStackBytes - 1; }
+
+ private:
+  enum : uint8_t { kUnknown, kOpen, kKnown };
+  struct CodeInfo {
+    int Need;
+    uint64_t Length;
+  };
+  const CodeInfo& Info(int c) {
+    if (state_[c] != kKnown) Measure(c);
+    return info_[c];
+  }
+  // Depth-first over the 256 codes; a code met again while open is a cycle.
+  // Each call opens a new code, so the recursion is at most 256 deep.
+  void Measure(int c) {
+    CodeInfo& me = info_[c];
+    if (state_[c] == kOpen) {
+      me = {kNever, kLengthCap};
+      return;
+    }
+    if (!IsPair(c)) {
+      me = {0, 1};
+      state_[c] = kKnown;
+      return;
+    }
+    state_[c] = kOpen;
+    if (state_[Left[c]] != kKnown) Measure(Left[c]);
+    if (state_[Right[c]] != kKnown) Measure(Right[c]);
+    const CodeInfo& l = info_[Left[c]];
+    const CodeInfo& r = info_[Right[c]];
+    me.Need = std::min(kNever, std::max(1 + l.Need, r.Need));
+    me.Length = std::min(kLengthCap, l.Length + r.Length);
+    state_[c] = kKnown;
+  }
+
+  std::array<uint8_t, 256> state_{};
+  std::array<CodeInfo, 256> info_;
+};
+
+// Code c, met with an empty stack, does not finish: either a pair finds the
+// stack full, or the right halves at one depth come round in a cycle and it
+// expands without end. Which comes first decides the failure, as does the
+// room left for its output. Halves that finish are passed over whole.
+Expand FailureOf(PairTable& t, int c, uint64_t room) {
+  std::array<std::array<bool, 256>, kStackBytes> seen;  // codes met at each depth
+  uint64_t written = 0;
+  int sp = 0;
+  seen[0].fill(false);
+  for (;;) {
+    // Here c is a pair that does not finish at depth sp.
+    if (seen[sp][c]) return Expand::WrongSize;
+    seen[sp][c] = true;
+    if (sp > kStackBytes - 2) return Expand::StackOverflow;
+    const int l = t.Left[c];
+    if (t.Finishes(l, sp + 1)) {
+      written += t.Length(l);
+      if (written > room) return Expand::WrongSize;
+      c = t.Right[c];  // which cannot finish either, or c would have
+    } else {
+      seen[++sp].fill(false);
+      c = l;
+    }
+  }
+}
+
+// The blocks of `in` are measured first and written only when they are
+// known to expand to exactly fullSize bytes, so that a size field that lies,
+// or pairs that nest without end, cost neither memory nor time.
+Expand MeasureBlocks(std::span<const uint8_t> in, uint32_t fullSize, PairTable& t) {
   const uint8_t* p = in.data();
   const uint8_t* const end = p + in.size();
-
-  std::array<uint8_t, 256> left, right, stack;
+  uint64_t total = 0;
   while (p != end) {
-    for (int c = 0; c < 256; ++c) left[c] = static_cast<uint8_t>(c);
-    right.fill(0);
-
-    // Pair table: count bytes above 127 skip runs of literal codes.
-    int code = 0;
-    for (;;) {
-      if (p == end) return Expand::CutShort;
-      int n = *p++;
-      if (n > 127) {
-        code += n - 127;
-        n = 0;
-      }
-      if (code == 256) break;
-      if (code + n >= 256) return Expand::BadTable;  // runs past the last code
-      for (int i = 0; i <= n; ++i, ++code) {
-        if (p == end) return Expand::CutShort;
-        left[code] = *p++;
-        if (left[code] != code) {
-          if (p == end) return Expand::CutShort;
-          right[code] = *p++;
-        }
-      }
-      if (code == 256) break;
-    }
-
+    const Expand table = ReadPairTable(p, end, t.Left, t.Right);
+    if (table != Expand::Ok) return table;
+    t.Forget();
     if (end - p < 4) return Expand::CutShort;
     const uint32_t length = Le32(p);
     p += 4;
     if (static_cast<size_t>(end - p) < length) return Expand::CutShort;
-    const uint8_t* codes = p;
-    const uint8_t* const codesEnd = p + length;
-    p = codesEnd;
-
     // A code byte is read only with the stack empty, so each expands alone.
-    while (codes != codesEnd) {
-      int sp = 0;
-      int c = *codes++;
-      for (;;) {
-        if (left[c] == c) {
-          if (dst == dstEnd) {
-            const size_t done = out.size();
-            if (done == fullSize) return Expand::WrongSize;
-            out.resize(std::min<size_t>(fullSize, 2 * done));
-            dst = out.data() + done;
-            dstEnd = out.data() + out.size();
-          }
-          *dst++ = static_cast<uint8_t>(c);
-          if (sp == 0) break;
-          c = stack[--sp];
-        } else {
-          // Push right, then left; left would be popped at once, so it stays
-          // in c and the stack holds one byte fewer than the 256 allowed.
-          if (sp > 254) return Expand::StackOverflow;
-          stack[sp++] = right[c];
-          c = left[c];
-        }
-      }
+    for (const uint8_t* const codesEnd = p + length; p != codesEnd; ++p) {
+      if (!t.Finishes(*p, 0)) return FailureOf(t, *p, fullSize - total);
+      total += t.Length(*p);
+      if (total > fullSize) return Expand::WrongSize;
     }
   }
-  return static_cast<size_t>(dst - out.data()) == fullSize ? Expand::Ok : Expand::WrongSize;
+  return total == fullSize ? Expand::Ok : Expand::WrongSize;
+}
+
+// Writes code c at out[at], copying a pair from where this block wrote it
+// before. Only codes that finish come here, so there is no cycle and the
+// recursion is at most 256 deep.
+size_t WriteCode(PairTable& t, std::array<size_t, 256>& written, int c, uint8_t* out, size_t at) {
+  if (!t.IsPair(c)) {
+    out[at] = static_cast<uint8_t>(c);
+    return at + 1;
+  }
+  const size_t length = static_cast<size_t>(t.Length(c));
+  if (written[c] != SIZE_MAX) {
+    std::memcpy(out + at, out + written[c], length);
+  } else {
+    WriteCode(t, written, t.Right[c], out, WriteCode(t, written, t.Left[c], out, at));
+    written[c] = at;
+  }
+  return at + length;
+}
+
+Expand ExpandBlocks(std::span<const uint8_t> in, uint32_t fullSize, std::vector<uint8_t>& out) {
+  PairTable t;
+  const Expand measured = MeasureBlocks(in, fullSize, t);
+  if (measured != Expand::Ok) return measured;
+  out.resize(fullSize);
+  const uint8_t* p = in.data();
+  const uint8_t* const end = p + in.size();
+  size_t at = 0;
+  std::array<size_t, 256> written;
+  while (p != end) {
+    ReadPairTable(p, end, t.Left, t.Right);
+    t.Forget();
+    written.fill(SIZE_MAX);
+    const uint32_t length = Le32(p);
+    p += 4;
+    for (const uint8_t* const codesEnd = p + length; p != codesEnd; ++p)
+      at = WriteCode(t, written, *p, out.data(), at);
+  }
+  return Expand::Ok;
 }
 
 struct Directory {

@@ -6,6 +6,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
+
+#include "counting_new.h"
 
 namespace {
 
@@ -121,6 +124,67 @@ TEST(Archive, ExpansionStackHolds256BytesAndNoMore) {
   const Bytes cycle = Block({1, 1, 7, 0, 7, 255, 130, 252}, {0});
   EXPECT_EQ(Read(Archive(1, {{"c", cycle, 100}}), "c", out),
             "アーカイブ内のID 'c' の圧縮データの展開スタックが溢れました");
+}
+
+// A whole pair table written out code by code; codes not given stay literal.
+Bytes Table(const std::map<int, std::pair<int, int>>& pairs) {
+  Bytes t;
+  for (int c = 0; c < 256; ++c) {
+    if (c % 128 == 0) t.push_back(127);
+    const auto pair = pairs.find(c);
+    if (pair == pairs.end()) {
+      t.push_back(static_cast<uint8_t>(c));
+    } else {
+      t.push_back(static_cast<uint8_t>(pair->second.first));
+      t.push_back(static_cast<uint8_t>(pair->second.second));
+    }
+  }
+  return t;
+}
+
+TEST(Archive, ExpansionCostsOnlyWhatTheDeclaredSizeAllows) {
+  // Code k = (k - 1, k - 1): code 24 alone is 16 MiB of zeros, the most an
+  // entry may hold. 201 and 202 name each other as left halves and overflow
+  // the stack; 210 and 211 name each other as right halves, "abab..." forever.
+  std::map<int, std::pair<int, int>> pairs;
+  for (int k = 1; k <= 24; ++k) pairs[k] = {k - 1, k - 1};
+  pairs[200] = {24, 201};
+  pairs[201] = {202, 'x'};
+  pairs[202] = {201, 'x'};
+  pairs[210] = {'a', 211};
+  pairs[211] = {'b', 210};
+  const Bytes table = Table(pairs);
+  constexpr uint32_t kFull = 1u << 24;
+
+  Bytes out;
+  ASSERT_TRUE(omb::ExpandBytePairs(Block(table, {24}), kFull, out));
+  EXPECT_EQ(out, Bytes(kFull, 0));
+
+  // Sizes the data cannot reach fail before anything is allocated.
+  const struct {
+    Bytes Codes;
+    uint32_t FullSize;
+  } unreachable[] = {{{24}, kFull - 1}, {{24, 24}, kFull}, {{1, 24}, kFull},
+                     {{210}, kFull}, {{'q', 200}, kFull}, {{200}, 5}};
+  for (const auto& c : unreachable) {
+    const Bytes stored = Block(table, c.Codes);
+    out.clear();
+    Allocations = 0;
+    CountAllocations = true;
+    const bool expanded = omb::ExpandBytePairs(stored, c.FullSize, out);
+    CountAllocations = false;
+    EXPECT_FALSE(expanded) << c.FullSize;
+    EXPECT_EQ(Allocations, 0) << c.FullSize;
+  }
+
+  // Code 200 writes all of code 24 before its right half overflows the
+  // stack; which failure is reported depends on whether that much fits.
+  EXPECT_EQ(Read(Archive(1, {{"d", Block(table, {200}), kFull}}), "d", out),
+            "アーカイブ内のID 'd' の圧縮データの展開スタックが溢れました");
+  EXPECT_EQ(Read(Archive(1, {{"d", Block(table, {200}), kFull - 1}}), "d", out),
+            "アーカイブ内のID 'd' の展開後の大きさが目録と一致しません");
+  EXPECT_EQ(Read(Archive(1, {{"r", Block(table, {'a', 210}), kFull}}), "r", out),
+            "アーカイブ内のID 'r' の展開後の大きさが目録と一致しません");
 }
 
 TEST(Archive, MalformedPairTablesFail) {

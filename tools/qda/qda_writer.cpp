@@ -37,24 +37,56 @@ struct PairTable {
 // Writes the table in the fewest bytes: a count byte n < 128 is followed by
 // n + 1 entries, a byte 128 + k - 1 skips k literal codes and is followed by
 // one entry (none when it reaches code 256). Entries cost 1 byte for a
-// literal, 2 for a pair; the cheapest mix follows from the end backwards.
+// literal, 2 for a pair; the cheapest mix follows from the end backwards,
+// the fewest entries or skipped codes winning a tie.
 void WriteTable(const PairTable& t, std::vector<uint8_t>& out) {
-  constexpr int kInf = 1 << 20;
   std::array<int, 257> cost, choice;  // choice: +m = m entries, -k = skip k
   std::array<int, 257> entrySum{};    // entry bytes of codes [0, c)
   for (int c = 0; c < 256; ++c) entrySum[c + 1] = entrySum[c] + (t.IsPair(c) ? 2 : 1);
+  // m entries from c end at j = c + m and cost 1 + entrySum[j] - entrySum[c]
+  // + cost[j]; k skipped codes end at j = c + k and cost afterSkip[j]. Both
+  // ends lie within 128 codes after c, the skip's only over literals, so each
+  // best end is a sliding-window minimum. A window keeps, in rising order of
+  // j, the ends not beaten by a nearer one: their values fall towards the
+  // back, which holds the best.
+  struct Window {
+    std::array<int, 258> Ends;
+    int Front = 258, Back = 258;  // Ends[Front, Back)
+    void Clear() { Front = Back = 258; }
+    bool Empty() const { return Front == Back; }
+    void PushNearer(int j, const std::array<int, 257>& value) {
+      while (!Empty() && value[Ends[Front]] >= value[j]) ++Front;
+      Ends[--Front] = j;
+    }
+    int Best(int last) {  // drops ends beyond `last`
+      while (Ends[Back - 1] > last) --Back;
+      return Ends[Back - 1];
+    }
+  } entries, skips;
+  std::array<int, 257> afterEntries, afterSkip;
   cost[256] = 0;
+  afterEntries[256] = entrySum[256];
+  afterSkip[256] = 1;
+  int literalRun = 0;  // literal codes from c on
   for (int c = 255; c >= 0; --c) {
-    cost[c] = kInf;
-    for (int m = 1; m <= 128 && c + m <= 256; ++m) {
-      const int v = 1 + entrySum[c + m] - entrySum[c] + cost[c + m];
-      if (v < cost[c]) cost[c] = v, choice[c] = m;
+    const int j = c + 1;
+    if (j < 256) {
+      afterEntries[j] = entrySum[j] + cost[j];
+      afterSkip[j] = 1 + (t.IsPair(j) ? 2 : 1) + cost[j + 1];
     }
-    for (int k = 1; k <= 128 && c + k <= 256 && !t.IsPair(c + k - 1); ++k) {
-      const int at = c + k;
-      const int v = at == 256 ? 1 : 1 + (t.IsPair(at) ? 2 : 1) + cost[at + 1];
-      if (v < cost[c]) cost[c] = v, choice[c] = -k;
+    entries.PushNearer(j, afterEntries);
+    const int m = entries.Best(std::min(c + 128, 256)) - c;
+    cost[c] = 1 - entrySum[c] + afterEntries[c + m];
+    choice[c] = m;
+    if (t.IsPair(c)) {
+      literalRun = 0;
+      skips.Clear();
+      continue;
     }
+    ++literalRun;
+    skips.PushNearer(j, afterSkip);
+    const int k = skips.Best(c + std::min(literalRun, 128)) - c;
+    if (afterSkip[c + k] < cost[c]) cost[c] = afterSkip[c + k], choice[c] = -k;
   }
   auto entry = [&](int c) {
     out.push_back(t.Left[c]);
@@ -91,33 +123,39 @@ void EncodeBlock(std::span<const uint8_t> block, int minCount, std::vector<uint3
     if (freeCode < 0) break;
 
     // Count pairs; inside a run of one byte only every other pair can be
-    // replaced, which is what is counted.
+    // replaced, which is what is counted. (Plain pointers: these loops are
+    // the encoder's time, in unoptimised builds too.)
+    uint8_t* const bytes = buf.data();
+    const size_t size = buf.size();
+    uint32_t* const count = counts.data();
+    const uint8_t* const depth = t.Depth.data();
     uint32_t best = 0;
     int bestPair = -1;
     bool counted = false;
-    for (size_t i = 0; i + 1 < buf.size(); ++i) {
-      const int a = buf[i], b = buf[i + 1];
-      if (a == b && counted && i > 0 && buf[i - 1] == a) {
+    for (size_t i = 0; i + 1 < size; ++i) {
+      const int a = bytes[i], b = bytes[i + 1];
+      if (a == b && counted && i > 0 && bytes[i - 1] == a) {
         counted = false;
         continue;
       }
       counted = true;
       const int pair = a << 8 | b;
-      const uint32_t n = ++counts[pair];
-      if (n > best && std::max(t.Depth[a], t.Depth[b]) < kMaxDepth) best = n, bestPair = pair;
+      const uint32_t n = ++count[pair];
+      if (n > best && (depth[a] > depth[b] ? depth[a] : depth[b]) < kMaxDepth)
+        best = n, bestPair = pair;
     }
-    for (size_t i = 0; i + 1 < buf.size(); ++i) counts[buf[i] << 8 | buf[i + 1]] = 0;
+    for (size_t i = 0; i + 1 < size; ++i) count[bytes[i] << 8 | bytes[i + 1]] = 0;
     if (bestPair < 0 || best < static_cast<uint32_t>(minCount)) break;
 
     const uint8_t a = static_cast<uint8_t>(bestPair >> 8), b = static_cast<uint8_t>(bestPair);
     const uint8_t code = static_cast<uint8_t>(freeCode);
     size_t w = 0;
-    for (size_t r = 0; r < buf.size();) {
-      if (r + 1 < buf.size() && buf[r] == a && buf[r + 1] == b) {
-        buf[w++] = code;
+    for (size_t r = 0; r < size;) {
+      if (r + 1 < size && bytes[r] == a && bytes[r + 1] == b) {
+        bytes[w++] = code;
         r += 2;
       } else {
-        buf[w++] = buf[r++];
+        bytes[w++] = bytes[r++];
       }
     }
     buf.resize(w);

@@ -1,0 +1,97 @@
+// Replay verification of a whole stage-1 game: a THEATER game recorded live
+// from the first frame until stage 2 has begun, saved into slot 0, then
+// played back and checked as `ombrezza --headless --verify-replay 0` does,
+// start-up included. Run it from build/game/.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/verify.h"
+#include "media/debuglog.h"
+#include "persistence/replay.h"
+#include "platform/headless/headless_platform.h"
+#include "scratch_dir.h"
+#include "shell/game_vars.h"
+#include "shell/shell.h"
+
+namespace omb {
+namespace {
+
+struct Sink : PlatformEvents {
+  void KeyDown(Key) override {}
+  void CloseRequested() override {}
+};
+
+// The whole-stage input of the play benchmark: weaving and bombing, then
+// shooting from below the boss with the barrier taken up and let go.
+InputScript WholeStage() {
+  std::string text =
+      "1 0\n60 20\n40 17\n80 84\n30 0\n5 32\n100 24\n120 81\n50 20\n5 32\n200 21\n"
+      "48 1\n90 8\n";
+  for (int k = 0; k < 150; ++k) text += "60 16\n40 80\n1 16\n";
+  InputScript s;
+  std::string error;
+  s.Parse(text, error);
+  return s;
+}
+
+// Plays stage 1 to its end and saves the game into slot 0; returns its
+// recorded frames.
+int32_t RecordStageOne() {
+  HeadlessPlatform platform;
+  platform.SetScript(WholeStage());
+  ThePlatform = &platform;
+  FormCreate();
+  ScreenInit();
+  WaitOn = false;
+  SkipDrawing = true;
+  DirectPlayRequest = {true, 1, SubWave, SpecialLaser, ModeTheater};
+  Sink sink;
+  for (int k = 0; k < 20000 && Stage == 1; ++k) {
+    platform.PumpEvents(sink);
+    IdleFrame();
+  }
+  // The game ends here, as if the result screen had been reached.
+  const int32_t frames = ReplayFrame;
+  GameState = PrevGameState = StateResult;
+  EnterState(StateResult);
+  SaveReplay(0);
+  FormDestroy();
+  ThePlatform = nullptr;
+  return ReplayStageLength[1] + frames;
+}
+
+void BM_VerifyReplayOfStageOne(benchmark::State& state) {
+  SetFailureSinkForTests([](std::string_view) {});
+  // Run from the game directory: its assets are read as the program reads
+  // them, while the replay files go to a scratch directory.
+  const std::filesystem::path game = std::filesystem::current_path();
+  ScratchDirectory dir;
+  std::filesystem::create_directory("replay");
+  for (const char* asset : {"cg.qda", "wave", "midi"}) {
+    std::error_code ec;
+    if (std::filesystem::exists(game / asset)) std::filesystem::create_symlink(game / asset, asset, ec);
+  }
+  const int32_t frames = RecordStageOne();
+  int status = -1;
+  for (auto _ : state) {
+    ResetAllVariables();
+    HeadlessPlatform platform;
+    ThePlatform = &platform;
+    status = VerifyReplay(0);
+    ThePlatform = nullptr;
+  }
+  if (status != 0) state.SkipWithError("the replay did not verify");
+  state.counters["frames"] = frames;
+  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames) * static_cast<double>(state.iterations()),
+                                                  benchmark::Counter::kIsRate);
+  SetFailureSinkForTests(nullptr);
+}
+
+BENCHMARK(BM_VerifyReplayOfStageOne)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace omb
+
+BENCHMARK_MAIN();

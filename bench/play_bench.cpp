@@ -20,6 +20,7 @@
 #include "objects/motion.h"
 #include "objects/objects.h"
 #include "platform/headless/headless_platform.h"
+#include "stage_input.h"
 #include "shell/components.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
@@ -65,20 +66,6 @@ class BenchGame {
 InputScript Weaving() {
   InputScript s;
   for (int k = 0; k < 40000; ++k) s.Words.push_back((k / 60) % 2 == 0 ? 16 + 1 : 16 + 64 + 4);
-  return s;
-}
-
-// A whole stage: weaving and bombing, then shooting from below the boss with
-// the barrier taken up and let go in turn, so bullets are captured and fired
-// back as the special weapon.
-InputScript WholeStage() {
-  std::string text =
-      "1 0\n60 20\n40 17\n80 84\n30 0\n5 32\n100 24\n120 81\n50 20\n5 32\n200 21\n"
-      "48 1\n90 8\n";
-  for (int k = 0; k < 150; ++k) text += "60 16\n40 80\n1 16\n";
-  InputScript s;
-  std::string error;
-  s.Parse(text, error);
   return s;
 }
 

@@ -11,6 +11,7 @@
 #include "media/debuglog.h"
 #include "persistence/replay.h"
 #include "platform/headless/headless_platform.h"
+#include "stage_input.h"
 #include "scratch_dir.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
@@ -22,19 +23,6 @@ struct Sink : PlatformEvents {
   void KeyDown(Key) override {}
   void CloseRequested() override {}
 };
-
-// The whole-stage input of the play benchmark: weaving and bombing, then
-// shooting from below the boss with the barrier taken up and let go.
-InputScript WholeStage() {
-  std::string text =
-      "1 0\n60 20\n40 17\n80 84\n30 0\n5 32\n100 24\n120 81\n50 20\n5 32\n200 21\n"
-      "48 1\n90 8\n";
-  for (int k = 0; k < 150; ++k) text += "60 16\n40 80\n1 16\n";
-  InputScript s;
-  std::string error;
-  s.Parse(text, error);
-  return s;
-}
 
 // Plays stage 1 to its end and saves the game into slot 0; returns its
 // recorded frames.

@@ -1,6 +1,8 @@
 #include "shell/dump.h"
 
 #include <initializer_list>
+#include <span>
+#include <string>
 
 #include "enemies/enemies.h"
 #include "enemies/script.h"
@@ -26,6 +28,13 @@ struct Json {
     out += "\": ";
     out += std::to_string(value);
     out += ",\n";
+  }
+
+  // One field for each entry of a table: "Name.0", "Name.1", ...
+  void Fields(const char* name, std::span<const int32_t> values) {
+    for (std::size_t k = 0; k < values.size(); ++k) {
+      Field((std::string(name) + "." + std::to_string(k)).c_str(), values[k]);
+    }
   }
 
   // A list of rows of integers, one row a line.
@@ -77,11 +86,7 @@ std::string DumpState() {
   j.Field("SubShot", SubShot);
   j.Field("SpecialWeapon", SpecialWeapon);
   j.Field("BulletStyle", BulletStyle);
-  for (int i = 0; i < 6; ++i) {
-    static constexpr const char* Names[6] = {"ButtonFunction.0", "ButtonFunction.1", "ButtonFunction.2",
-                                             "ButtonFunction.3", "ButtonFunction.4", "ButtonFunction.5"};
-    j.Field(Names[i], ButtonFunction[i]);
-  }
+  j.Fields("ButtonFunction", ButtonFunction);
   j.Field("MusicOn", MusicOn);
   j.Field("WaitOn", WaitOn);
   j.Field("FrameSkip", FrameSkip);
@@ -91,11 +96,7 @@ std::string DumpState() {
   j.Field("ReplayPlaying", ReplayPlaying);
   j.Field("ReplaySlot", ReplaySlot);
   j.Field("ReplayFrame", ReplayFrame);
-  for (int k = 0; k < 5; ++k) {
-    static constexpr const char* Names[5] = {"ReplayStageLength.0", "ReplayStageLength.1", "ReplayStageLength.2",
-                                             "ReplayStageLength.3", "ReplayStageLength.4"};
-    j.Field(Names[k], ReplayStageLength[k]);
-  }
+  j.Fields("ReplayStageLength", ReplayStageLength);
   j.Field("ScriptPos", ScriptPos);
   j.Field("ScriptCount", ScriptCount);
   j.Field("Player.Life", Player.Life);

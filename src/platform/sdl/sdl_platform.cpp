@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "media/debuglog.h"
+#include "media/pacing.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_choices.h"
 
@@ -166,11 +167,7 @@ bool SdlPlatform::MakeTexture() {
   return texture_ != nullptr;
 }
 
-void SdlPlatform::Idle(uint32_t ms) {
-  // Sleep is coarse; leave the last two milliseconds to the caller's
-  // re-reading of the clock so the 20 ms frame holds.
-  SDL_Delay(ms > 2 ? ms - 2 : 0);
-}
+void SdlPlatform::Idle(uint32_t ms) { NapFor(ms); }
 
 void SdlPlatform::Present(const uint32_t* pixels) {
   if (texture_ == nullptr) return;

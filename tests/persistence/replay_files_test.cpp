@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "counting_new.h"
 #include "gameplay/player.h"
 #include "media/debuglog.h"
 #include "persistence/replay.h"
@@ -89,6 +90,24 @@ TEST_F(ReplayFilesTest, ALiveGameWritesEachStageWithItsLengthAndOneWordMore) {
   WriteReplaySettings();
   EXPECT_FALSE(fs::exists("replay/Rep2.rep"));
   EXPECT_FALSE(fs::exists("replay/Repsys.rep"));
+}
+
+// A stage's end and start come in the middle of play frames.
+TEST_F(ReplayFilesTest, WritingAndReadingAStageAllocatesNothing) {
+  WriteSlot(2);
+  Stage = 2;
+  ReplayFrame = 25000;
+  Allocations = 0;
+  CountAllocations = true;
+  SaveStageReplay(0);
+  ReplayPlaying = true;
+  ReplaySlot = 2;
+  ReplayStageLength[2] = 5;
+  LoadStageInput();
+  CountAllocations = false;
+  EXPECT_EQ(Allocations, 0);
+  EXPECT_EQ(LineCount("replay/Rep1.rep"), 25001u);
+  EXPECT_EQ(ReplayInput[0], 16);
 }
 
 TEST_F(ReplayFilesTest, TheSummaryHoldsTheSettingsFromTheStartAndTheResultFromTheEnd) {

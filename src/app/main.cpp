@@ -13,6 +13,7 @@
 #include "app/verify.h"
 #include "media/platform.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/png/png_writer.h"
 #include "platform/sdl/sdl_platform.h"
 #include "shell/components.h"
 #include "shell/dump.h"

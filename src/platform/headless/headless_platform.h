@@ -108,8 +108,4 @@ class HeadlessPlatform : public Platform {
   std::size_t nextKey_ = 0;
 };
 
-// Writes a 640 x 480 frame of 0x00RRGGBB pixels as an 8-bit RGB PNG.
-bool WritePng(const std::string& path, const uint32_t* pixels, int width, int height,
-              std::string& error);
-
 }  // namespace omb

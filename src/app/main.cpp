@@ -122,6 +122,7 @@ int main(int argc, char** argv) {
   } else {
     SdlOptions options;
     options.Scale = cl.Scale;
+    options.PauseOnFocusLoss = cl.PauseOnFocusLoss;
     platform = CreateSdlPlatform(options, error);
     if (!platform) return Fail(error);
   }
@@ -144,6 +145,7 @@ int main(int argc, char** argv) {
   while (!(headless != nullptr && headless->Frame >= cl.Frames)) {
     platform->PumpEvents(events);
     if (TerminateRequested) break;
+    if (RestIfPaused()) continue;
     // PumpEvents counted the frame about to run.
     if (headless != nullptr) SkipDrawing = !DrawThisFrame(cl, *headless);
     IdleFrame();

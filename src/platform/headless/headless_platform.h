@@ -70,6 +70,10 @@ class HeadlessPlatform : public Platform {
   void SetCaption(std::string_view text) override { Caption.assign(text); }
   void SetFullScreen(bool on) override { FullScreen = on; }
 
+  // A headless run has no player to step away: it never pauses.
+  bool Paused() override { return false; }
+  void RestPaused(uint32_t ms) override { Idle(ms); }
+
   void ReadKeyboard(std::span<bool, KeyCount> keys) override;
   void ReadJoystick(JoystickState& joy) override { joy = JoystickState{}; }
   void PumpEvents(PlatformEvents& sink) override;

@@ -43,15 +43,20 @@ TEST(ScreenshotTest, NamedByTheLocalTimeInAFolderMadeForThem) {
   EXPECT_EQ(std::distance(fs::directory_iterator("screenshots"), fs::directory_iterator()), 2);
 }
 
-TEST(ScreenshotTest, AFailedWriteSaysWhyAndLeavesNoFile) {
+TEST(ScreenshotTest, NoFolderWhereAFileStandsSaysWhy) {
   ScratchDirectory dir;
   std::vector<uint32_t> frame(ScreenWidth * ScreenHeight, 0);
   std::string path, error;
   WriteFile("screenshots", "a file where the folder should be");
   EXPECT_FALSE(SaveScreenshot(frame.data(), {2026, 1, 1, 0, 0, 0, 0}, path, error));
   EXPECT_NE(error.find("ombrezza-20260101-000000-000.png"), std::string::npos) << error;
+  EXPECT_TRUE(fs::is_regular_file("screenshots"));
+}
 
-  fs::remove("screenshots");
+TEST(ScreenshotTest, AFolderThatMayNotBeWrittenKeepsNothing) {
+  ScratchDirectory dir;
+  std::vector<uint32_t> frame(ScreenWidth * ScreenHeight, 0);
+  std::string path, error;
   fs::create_directory("screenshots");
   fs::permissions("screenshots", fs::perms::owner_read | fs::perms::owner_exec);
   if (access("screenshots", W_OK) == 0) GTEST_SKIP() << "running as a user who may write anywhere";

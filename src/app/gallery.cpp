@@ -9,6 +9,7 @@
 #include "objects/bullets.h"
 #include "objects/objects.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/png/png_writer.h"
 #include "shell/assets.h"
 #include "shell/components.h"
 #include "shell/game_vars.h"

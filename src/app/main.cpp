@@ -13,6 +13,7 @@
 #include "app/verify.h"
 #include "media/platform.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/png/png_writer.h"
 #include "platform/sdl/sdl_platform.h"
 #include "shell/components.h"
 #include "shell/dump.h"
@@ -121,6 +122,7 @@ int main(int argc, char** argv) {
   } else {
     SdlOptions options;
     options.Scale = cl.Scale;
+    options.PauseOnFocusLoss = cl.PauseOnFocusLoss;
     platform = CreateSdlPlatform(options, error);
     if (!platform) return Fail(error);
   }
@@ -143,6 +145,7 @@ int main(int argc, char** argv) {
   while (!(headless != nullptr && headless->Frame >= cl.Frames)) {
     platform->PumpEvents(events);
     if (TerminateRequested) break;
+    if (RestIfPaused()) continue;
     // PumpEvents counted the frame about to run.
     if (headless != nullptr) SkipDrawing = !DrawThisFrame(cl, *headless);
     IdleFrame();

@@ -6,7 +6,7 @@
 namespace omb {
 
 const char* const Usage =
-    "usage: ombrezza [--dir DIR] [--fullscreen] [--scale N] [PLAY]\n"
+    "usage: ombrezza [--dir DIR] [--fullscreen] [--scale N] [--no-pause-on-focus-loss] [PLAY]\n"
     "       ombrezza --headless --frames N [--dir DIR] [--input FILE] [PLAY]\n"
     "                [--screenshot N:PATH]... [--dump N:PATH]... [--no-draw]\n"
     "       ombrezza --headless --gallery DIR [--dir DIR]\n"
@@ -18,7 +18,9 @@ const char* const Usage =
     "        style 0 NORMAL, 1 SMALL, 2 BIG, 3 MICRO, 4 HUGE;\n"
     "        buttons 0 shot, 1 bomb, 2 barrier, 3 none;\n"
     "        mode, style and buttons default to option.txt and are never saved)\n"
-    "--no-draw: draw only the frames of the screenshots; the game runs the same\n";
+    "--no-draw: draw only the frames of the screenshots; the game runs the same\n"
+    "--no-pause-on-focus-loss: play on while the window lacks the focus (P, Pause\n"
+    "              or the game pad's Start still pause)\n";
 
 namespace {
 
@@ -70,6 +72,8 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
       out.Headless = true;
     } else if (arg == "--no-draw") {
       out.NoDraw = true;
+    } else if (arg == "--no-pause-on-focus-loss") {
+      out.PauseOnFocusLoss = false;
     } else if (!hasValue) {
       return bad(arg.starts_with("--") ? "needs a value" : "unknown argument");
     } else if (arg == "--dir") {

@@ -20,6 +20,7 @@ struct CommandLine {
   std::string Dir;  // empty: the program's own directory
   bool FullScreen = false;
   int Scale = 1;
+  bool PauseOnFocusLoss = true;  // the window pauses the game while it lacks the focus
   bool Headless = false;
   int64_t Frames = -1;  // headless: stop after this many frames
   std::string InputFile;

@@ -32,7 +32,9 @@ struct WaveFormat {
 // Events the platform delivers between two frames.
 struct PlatformEvents {
   virtual ~PlatformEvents() = default;
-  virtual void KeyDown(Key key) = 0;  // Escape, F1, F2, F5 only
+  // Escape, F1, F2 and F5; the pause keys and F12 (screenshot) are the
+  // platform's own.
+  virtual void KeyDown(Key key) = 0;
   virtual void CloseRequested() = 0;  // window closed, SIGINT, SIGTERM
 };
 
@@ -53,6 +55,14 @@ class Platform {
   virtual void Present(const uint32_t* pixels) = 0;
   virtual void SetCaption(std::string_view text) = 0;
   virtual void SetFullScreen(bool on) = 0;
+
+  // Pause: while Paused() the loop runs no frame routine and calls
+  // RestPaused instead, which shows the last frame dimmed and returns after
+  // about `ms` milliseconds or at the next event. Entering and leaving the
+  // pause is the platform's business (keys, window focus), and so is keeping
+  // the music and sound quiet meanwhile.
+  virtual bool Paused() = 0;
+  virtual void RestPaused(uint32_t ms) = 0;
 
   // Input, read once per poll. `keys` is indexed by Key (USB usage codes).
   virtual void ReadKeyboard(std::span<bool, KeyCount> keys) = 0;

@@ -1,5 +1,6 @@
 // The frame routine, frame pacing, input sampling and the shell's keys.
 #include <cstdio>
+#include <cstring>
 
 #include "media/platform.h"
 #include "persistence/options.h"
@@ -55,6 +56,20 @@ void IdleFrame() {
     ThePlatform->SetCaption(std::string_view(caption, static_cast<std::size_t>(n)));
   }
   FrameWait(20);
+}
+
+bool RestIfPaused() {
+  if (!ThePlatform->Paused()) return false;
+  if (!FullScreen) {
+    constexpr char Paused[] = "  :  Paused";
+    char caption[96 + sizeof Paused];
+    const int n = FormatCaption(caption, 96);
+    std::memcpy(caption + n, Paused, sizeof Paused);
+    ThePlatform->SetCaption(std::string_view(caption, static_cast<std::size_t>(n) + sizeof Paused - 1));
+  }
+  ThePlatform->RestPaused(PausedRestMs);
+  LastTick = ThePlatform->GetTickCount();
+  return true;
 }
 
 void FrameWait(int32_t interval) {

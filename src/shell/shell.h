@@ -79,6 +79,15 @@ void IdleFrame();   // one frame
 void FormKeyDown(Key key);
 void FormDestroy();  // the shut-down sequence
 
+// Between the platform's events and the frame: while the platform is paused
+// the frame routine must not run, so nothing of the game moves. Then this
+// sets the caption to the frame's with "  :  Paused", lets the platform rest
+// for PausedRestMs and starts the frame period afresh, so that the first
+// frame after the pause neither hurries nor measures the pause as its
+// period. True when it rested (the caller skips the frame).
+constexpr uint32_t PausedRestMs = 100;
+bool RestIfPaused();
+
 void EnterState(int32_t state);
 void FrameWait(int32_t interval);
 void SampleInput();

@@ -17,6 +17,10 @@ TEST(CommandLineTest, PlayTakesThePlayersOptionsUnlessModeStyleAndButtonsSayOthe
   std::string error;
   ASSERT_TRUE(Parse({"--play", "2"}, cl, error)) << error;
   EXPECT_FALSE(cl.GameMode || cl.BulletStyle || cl.Buttons) << "nothing stands in for option.txt";
+  EXPECT_TRUE(cl.PauseOnFocusLoss) << "a window pauses on losing the focus unless told otherwise";
+  CommandLine window;
+  ASSERT_TRUE(Parse({"--scale", "2", "--no-pause-on-focus-loss"}, window, error)) << error;
+  EXPECT_FALSE(window.PauseOnFocusLoss);
   CommandLine custom;
   ASSERT_TRUE(Parse({"--style", "4", "--buttons", "3,2,1,0,0,3", "--mode", "0", "--play", "1"}, custom, error))
       << error;

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The real window under a virtual X server: the shell's keys reach the game,
-the caption follows them, and every way of closing ends the program cleanly.
+the caption follows them, the pause holds the game still, F12 saves the
+picture, and every way of closing ends the program cleanly.
 
 usage: window_test.py PROGRAM [--dir GAMEDIR] [other program arguments]
 
@@ -20,6 +21,7 @@ import time
 
 DEADLINE = time.monotonic() + 150
 START_CAPTION = "Flame 1/1  :  Waiting  :  Flame 0"
+PAUSED = "  :  Paused"
 
 
 class Failure(Exception):
@@ -90,6 +92,21 @@ def press_close_button(window):
     x.XCloseDisplay(dpy)  # flushes
 
 
+def focus_elsewhere():
+    """Takes the keyboard focus from the game's window, as when the player turns
+    to another one: the focus follows the pointer, which leaves the window."""
+    x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+    x.XOpenDisplay.restype = ctypes.c_void_p
+    x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
+    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = x.XOpenDisplay(None)
+    if not dpy:
+        raise Failure("cannot open the X display")
+    x.XSetInputFocus(dpy, 1, 1, 0)  # PointerRoot, RevertToPointerRoot, CurrentTime
+    x.XCloseDisplay(dpy)  # flushes
+
+
 class Game:
     def __init__(self, program, args, game_dir, env):
         self.work = tempfile.mkdtemp(prefix="ombrezza_window_")
@@ -154,9 +171,17 @@ class Game:
     def frame_counter(self):
         caption = self.caption() or ""
         try:
-            return int(caption.rsplit("Flame ", 1)[1])
+            return int(caption.removesuffix(PAUSED).rsplit("Flame ", 1)[1])
         except (IndexError, ValueError):
             raise Failure(f"no frame counter in the caption {caption!r}")
+
+    def wait_for_pause(self, paused):
+        end = time.monotonic() + remaining()
+        while (self.caption() or "").endswith(PAUSED) != paused:
+            if time.monotonic() > end:
+                raise Failure(f"caption {self.caption()!r} after 10 s, expected it "
+                              f"{'with' if paused else 'without'} {PAUSED!r}")
+            time.sleep(0.05)
 
     def wait_for_exit(self):
         try:
@@ -247,6 +272,76 @@ def game_start_through_weapon_select(game):
     game.wait_for_exit()
 
 
+def png_size(path):
+    with open(path, "rb") as f:
+        head = f.read(24)
+    if head[:8] != b"\x89PNG\r\n\x1a\n" or head[12:16] != b"IHDR":
+        raise Failure(f"{path} is not a PNG")
+    return int.from_bytes(head[16:20], "big"), int.from_bytes(head[20:24], "big")
+
+
+def wait_for_screenshots(game, count):
+    folder = os.path.join(game.dir, "screenshots")
+    end = time.monotonic() + remaining(5)
+    while True:
+        names = sorted(os.listdir(folder)) if os.path.isdir(folder) else []
+        done = [n for n in names if n.startswith("ombrezza-") and n.endswith(".png")]
+        if len(done) >= count:
+            return [os.path.join(folder, n) for n in done]
+        if time.monotonic() > end:
+            raise Failure(f"{len(done)} screenshots in {folder} after F12, expected {count}")
+        time.sleep(0.05)
+
+
+def f12_saves_the_picture(game):
+    game.wait_for_caption(START_CAPTION)
+    game.key("F12")
+    [path] = wait_for_screenshots(game, 1)
+    if (size := png_size(path)) != (640, 480):
+        raise Failure(f"the screenshot is {size[0]} x {size[1]}")
+    said = [line for line in game.output().splitlines() if "ombrezza: screenshot saved to " in line]
+    if not said or not said[0].endswith(os.path.basename(path)):
+        raise Failure("the program did not say where the screenshot went")
+    game.wait_for_caption(START_CAPTION)  # the game runs on
+    game.key("Escape")
+    game.wait_for_exit()
+
+
+def p_pauses_play(game):
+    game.wait_for_caption(START_CAPTION)
+    game.press("z")  # GAMESTART
+    game.press("z")  # into play
+    time.sleep(0.3)
+    game.key("p")
+    game.wait_for_pause(True)
+    held = game.frame_counter()
+    time.sleep(0.6)
+    if (now := game.frame_counter()) != held:
+        raise Failure(f"the frame counter went on from {held} to {now} while paused")
+    game.key("F12")  # works while paused too
+    wait_for_screenshots(game, 1)
+    game.key("p")
+    game.wait_for_pause(False)
+    time.sleep(0.5)
+    if game.frame_counter() <= held:
+        raise Failure("the frame counter stands still after the pause")
+    game.key("Escape")  # back to the title
+    game.key("Escape")  # and out
+    game.wait_for_exit()
+
+
+def focus_loss_pauses(game):
+    game.wait_for_caption(START_CAPTION)
+    game.xdotool("windowfocus", "--sync", str(game.window))
+    game.xdotool("mousemove", "0", "0")  # far outside the window
+    focus_elsewhere()
+    game.wait_for_pause(True)
+    game.xdotool("windowfocus", "--sync", str(game.window))
+    game.wait_for_pause(False)
+    game.key("Escape")
+    game.wait_for_exit()
+
+
 def signalled(sig):
     def scenario(game):
         game.wait_for_caption(START_CAPTION)
@@ -260,6 +355,9 @@ SCENARIOS = [
     ("F5, F1, F5, then Escape on the title", full_screen_then_escape),
     ("title, OPTION, DRAW 1/2, Escape: option.txt saved", options_menu_saves_draw),
     ("title, GAMESTART, weapon select, play", game_start_through_weapon_select),
+    ("F12 on the title: a 640 x 480 PNG in screenshots/", f12_saves_the_picture),
+    ("P in play: paused, counter still, F12, P: it runs again", p_pauses_play),
+    ("the focus elsewhere pauses, back again goes on", focus_loss_pauses),
     ("SIGTERM", signalled(signal.SIGTERM)),
     ("SIGINT", signalled(signal.SIGINT)),
 ]

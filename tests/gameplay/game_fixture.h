@@ -14,11 +14,13 @@
 
 namespace omb {
 
-class HeadlessGame {
+// `P` is the headless platform or a test's variant of it.
+template <class P>
+class HeadlessGameOn {
  public:
   // Starts the program; with `stage` the first frame goes straight into play
   // (as `--play STAGE`), so frame 2 is the first play frame.
-  explicit HeadlessGame(std::string_view script = {}, int stage = 0, int sub = 0, int special = 0, int mode = 0) {
+  explicit HeadlessGameOn(std::string_view script = {}, int stage = 0, int sub = 0, int special = 0, int mode = 0) {
     // Without a game directory every sheet and wave is missing: expected here.
     SetFailureSinkForTests([](std::string_view) {});
     InputScript input;
@@ -30,25 +32,29 @@ class HeadlessGame {
     ScreenInit();
     if (stage != 0) DirectPlayRequest = {true, stage, sub, special, mode};
   }
-  ~HeadlessGame() {
+  ~HeadlessGameOn() {
     FormDestroy();
     ThePlatform = nullptr;
     SetFailureSinkForTests(nullptr);
   }
 
+  // Runs `n` frames; turns the platform spends paused do not count.
   void Frames(int n) {
     struct Sink : PlatformEvents {
       void KeyDown(Key key) override { FormKeyDown(key); }
       void CloseRequested() override { TerminateRequested = true; }
     } sink;
-    for (int k = 0; k < n && !TerminateRequested; ++k) {
+    for (int k = 0; k < n && !TerminateRequested;) {
       platform.PumpEvents(sink);
+      if (RestIfPaused()) continue;
       IdleFrame();
+      ++k;
     }
   }
 
   ScratchDirectory directory;  // first in, last out
-  HeadlessPlatform platform;
+  P platform;
 };
+using HeadlessGame = HeadlessGameOn<HeadlessPlatform>;
 
 }  // namespace omb

@@ -119,6 +119,8 @@ struct FakePlatform : Platform {
   }
   void SetCaption(std::string_view) override {}
   void SetFullScreen(bool on) override { fullScreenCalls.push_back(on); }
+  bool Paused() override { return false; }
+  void RestPaused(uint32_t) override {}
   void ReadKeyboard(std::span<bool, KeyCount>) override {}
   void ReadJoystick(JoystickState&) override {}
   void PumpEvents(PlatformEvents&) override {}

@@ -93,6 +93,70 @@ TEST_F(SdlPlatformTest, OnlyTheShellsKeysAndOneCloseArrive) {
   EXPECT_EQ(events_.closes, 3);
 }
 
+void PushWindowEvent(SDL_WindowEventID id) {
+  SDL_Event e = {};
+  e.type = SDL_WINDOWEVENT;
+  e.window.event = id;
+  SDL_PushEvent(&e);
+}
+
+TEST_F(SdlPlatformTest, PauseKeysAndTheFocusPauseAndNeverReachTheGame) {
+  EXPECT_FALSE(platform_->Paused());
+  PushKey(SDL_SCANCODE_P);
+  platform_->PumpEvents(events_);
+  EXPECT_TRUE(platform_->Paused());
+  PushKey(SDL_SCANCODE_P, /*repeat=*/true);  // held, it does not let go again
+  platform_->PumpEvents(events_);
+  EXPECT_TRUE(platform_->Paused());
+  PushKey(SDL_SCANCODE_PAUSE);
+  platform_->PumpEvents(events_);
+  EXPECT_FALSE(platform_->Paused());
+  EXPECT_TRUE(events_.keys.empty()) << "the shell never hears of the pause keys";
+
+  // Away from the window and back.
+  PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+  platform_->PumpEvents(events_);
+  EXPECT_TRUE(platform_->Paused());
+  PushKey(SDL_SCANCODE_P);  // paused by both: returning leaves the key's pause
+  PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+  platform_->PumpEvents(events_);
+  EXPECT_TRUE(platform_->Paused());
+  PushKey(SDL_SCANCODE_P);
+  PushKey(SDL_SCANCODE_F2);  // the shell's keys pass while paused
+  platform_->PumpEvents(events_);
+  EXPECT_FALSE(platform_->Paused());
+  EXPECT_EQ(events_.keys, (std::vector<Key>{KeyF2}));
+
+  // The game pad's Start pauses and resumes too.
+  const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                              SDL_CONTROLLER_BUTTON_MAX, 0);
+  ASSERT_GE(index, 0) << SDL_GetError();
+  SDL_Joystick* pad = SDL_JoystickOpen(index);
+  Joy();  // the platform takes it up
+  for (bool expected : {true, false}) {
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 1);
+    Joy();
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 0);
+    Joy();
+    EXPECT_EQ(platform_->Paused(), expected);
+  }
+  SDL_JoystickClose(pad);
+  SDL_JoystickDetachVirtual(index);
+}
+
+TEST_F(SdlPlatformTest, WithoutPauseOnFocusLossOnlyTheKeysPause) {
+  platform_.reset();
+  std::string error;
+  platform_ = CreateSdlPlatform({.Scale = 1, .PauseOnFocusLoss = false}, error);
+  ASSERT_NE(platform_, nullptr) << error;
+  PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+  platform_->PumpEvents(events_);
+  EXPECT_FALSE(platform_->Paused());
+  PushKey(SDL_SCANCODE_P);
+  platform_->PumpEvents(events_);
+  EXPECT_TRUE(platform_->Paused());
+}
+
 TEST_F(SdlPlatformTest, PlainJoystickAxesHatAndButtons) {
   EXPECT_EQ(Joy().Buttons, 0u);
   const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 34, 1);

@@ -70,6 +70,10 @@ class HeadlessPlatform : public Platform {
   void SetCaption(std::string_view text) override { Caption.assign(text); }
   void SetFullScreen(bool on) override { FullScreen = on; }
 
+  // A headless run has no player to step away: it never pauses.
+  bool Paused() override { return false; }
+  void RestPaused(uint32_t ms) override { Idle(ms); }
+
   void ReadKeyboard(std::span<bool, KeyCount> keys) override;
   void ReadJoystick(JoystickState& joy) override { joy = JoystickState{}; }
   void PumpEvents(PlatformEvents& sink) override;
@@ -107,9 +111,5 @@ class HeadlessPlatform : public Platform {
   InputScript script_;
   std::size_t nextKey_ = 0;
 };
-
-// Writes a 640 x 480 frame of 0x00RRGGBB pixels as an 8-bit RGB PNG.
-bool WritePng(const std::string& path, const uint32_t* pixels, int width, int height,
-              std::string& error);
 
 }  // namespace omb

@@ -192,4 +192,15 @@ void SdlAudio::MusicClose() {
   musicKept_ = false;
 }
 
+void SdlAudio::Pause(bool on) {
+  if (!open_) return;
+  if (on) {
+    Mix_HaltChannel(-1);
+    Mix_PauseMusic();
+  } else {
+    // A paused tune still counts as playing, so the game never notices.
+    Mix_ResumeMusic();
+  }
+}
+
 }  // namespace omb

@@ -49,6 +49,10 @@ class SdlAudio {
   void MusicStop();
   void MusicClose();
 
+  // The game's pause: the sounds stop for good, the tune holds its place
+  // and goes on when the pause ends.
+  void Pause(bool on);
+
  private:
   // The channel's samples in the mixer's format; the chunk points into them.
   struct Channel {

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <ctime>
+#include <vector>
 
 #include "media/debuglog.h"
 #include "media/pacing.h"
 #include "platform/sdl/sdl_audio.h"
+#include "platform/png/png_writer.h"
 #include "platform/sdl/sdl_choices.h"
 
 namespace omb {
@@ -49,6 +52,8 @@ class SdlPlatform final : public Platform {
   void Idle(uint32_t ms) override;
 
   void Present(const uint32_t* pixels) override;
+  bool Paused() override { return paused_; }
+  void RestPaused(uint32_t ms) override;
   void SetCaption(std::string_view text) override;
   void SetFullScreen(bool on) override;
 
@@ -73,6 +78,11 @@ class SdlPlatform final : public Platform {
 
  private:
   bool MakeTexture();
+  // The last frame, to the window; dimmed while paused.
+  void Show();
+  void TogglePauseKey();
+  void FollowPause();
+  void SaveScreenshot();
   void ReviewJoystick();
   void DropJoystick();
 
@@ -85,6 +95,14 @@ class SdlPlatform final : public Platform {
   int scale_ = 1;
   bool fullScreen_ = false;
   std::string caption_;
+  // The frame on screen as the game presented it: for F12, and to show again
+  // while paused or after the texture was lost.
+  std::vector<uint32_t> lastFrame_;
+  bool pauseOnFocusLoss_ = true;
+  bool pauseKey_ = false;   // P, Pause or Start pressed an odd number of times
+  bool focusLost_ = false;  // since the window last had the focus
+  bool paused_ = false;
+  bool reshow_ = false;  // the paused picture needs drawing again
   SDL_GameController* controller_ = nullptr;
   SDL_Joystick* joystick_ = nullptr;  // a stick SDL has no controller mapping for
   SdlAudio audio_;
@@ -94,6 +112,8 @@ class SdlPlatform final : public Platform {
 
 bool SdlPlatform::Start(const SdlOptions& options, std::string& error) {
   scale_ = std::max(1, options.Scale);
+  pauseOnFocusLoss_ = options.PauseOnFocusLoss;
+  lastFrame_.assign(static_cast<std::size_t>(ScreenWidth) * ScreenHeight, 0);
   // Our own handlers below, so that a signal always ends as a close request.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -164,14 +184,35 @@ bool SdlPlatform::MakeTexture() {
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                ScreenWidth, ScreenHeight);
   textureScale_ = SDL_ScaleModeNearest;
-  return texture_ != nullptr;
+  if (texture_ == nullptr) return false;
+  if (!lastFrame_.empty()) SDL_UpdateTexture(texture_, nullptr, lastFrame_.data(), ScreenWidth * sizeof(uint32_t));
+  return true;
 }
 
 void SdlPlatform::Idle(uint32_t ms) { NapFor(ms); }
 
 void SdlPlatform::Present(const uint32_t* pixels) {
+  std::copy(pixels, pixels + lastFrame_.size(), lastFrame_.begin());
   if (texture_ == nullptr) return;
   SDL_UpdateTexture(texture_, nullptr, pixels, ScreenWidth * sizeof(uint32_t));
+  Show();
+}
+
+void SdlPlatform::RestPaused(uint32_t ms) {
+  if (reshow_) {
+    reshow_ = false;
+    Show();
+  }
+  // Any event ends the rest early, so the pause keys answer at once; a
+  // signal is seen at the latest after `ms`.
+  SDL_WaitEventTimeout(nullptr, static_cast<int>(ms));
+}
+
+void SdlPlatform::Show() {
+  if (texture_ == nullptr) return;
+  // Half brightness says the game is paused.
+  const Uint8 light = paused_ ? 128 : 255;
+  SDL_SetTextureColorMod(texture_, light, light, light);
   int w = 0, h = 0;
   SDL_GetRendererOutputSize(renderer_, &w, &h);
   const PictureRect fit = FitPicture(w, h);
@@ -201,6 +242,7 @@ void SdlPlatform::SetFullScreen(bool on) {
   }
   fullScreen_ = on;
   if (!on) SDL_SetWindowSize(window_, ScreenWidth * scale_, ScreenHeight * scale_);
+  reshow_ = true;
 }
 
 void SdlPlatform::ReadKeyboard(std::span<bool, KeyCount> keys) {
@@ -210,6 +252,8 @@ void SdlPlatform::ReadKeyboard(std::span<bool, KeyCount> keys) {
   count = std::min(count, KeyCount);
   for (int i = 0; i < count; i++) keys[i] = state[i] != 0;
   std::fill(keys.begin() + count, keys.end(), false);
+  // The pause keys are never game input, whatever the key tables say.
+  keys[KeyP] = keys[KeyPause] = false;
 }
 
 void SdlPlatform::ReadJoystick(JoystickState& joy) {
@@ -253,7 +297,23 @@ void SdlPlatform::PumpEvents(PlatformEvents& sink) {
         close = true;
         break;
       case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_CLOSE) close = true;
+        switch (e.window.event) {
+          case SDL_WINDOWEVENT_CLOSE:
+            close = true;
+            break;
+          case SDL_WINDOWEVENT_FOCUS_LOST:
+            focusLost_ = true;
+            break;
+          case SDL_WINDOWEVENT_FOCUS_GAINED:
+            focusLost_ = false;
+            break;
+          case SDL_WINDOWEVENT_EXPOSED:
+          case SDL_WINDOWEVENT_SIZE_CHANGED:
+            reshow_ = true;
+            break;
+          default:
+            break;
+        }
         break;
       case SDL_KEYDOWN:
         if (e.key.repeat) break;
@@ -263,6 +323,13 @@ void SdlPlatform::PumpEvents(PlatformEvents& sink) {
           case SDL_SCANCODE_F2:
           case SDL_SCANCODE_F5:
             sink.KeyDown(static_cast<Key>(e.key.keysym.scancode));
+            break;
+          case SDL_SCANCODE_P:
+          case SDL_SCANCODE_PAUSE:
+            TogglePauseKey();
+            break;
+          case SDL_SCANCODE_F12:
+            SaveScreenshot();
             break;
           default:
             break;
@@ -274,8 +341,15 @@ void SdlPlatform::PumpEvents(PlatformEvents& sink) {
       case SDL_CONTROLLERDEVICEREMOVED:
         ReviewJoystick();
         break;
+      case SDL_CONTROLLERBUTTONDOWN:
+        if (e.cbutton.button == SDL_CONTROLLER_BUTTON_START && controller_ != nullptr &&
+            e.cbutton.which == SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller_))) {
+          TogglePauseKey();
+        }
+        break;
       case SDL_RENDER_DEVICE_RESET:
         MakeTexture();
+        reshow_ = true;
         break;
       default:
         break;
@@ -285,9 +359,35 @@ void SdlPlatform::PumpEvents(PlatformEvents& sink) {
     StopSignal = 0;
     close = true;
   }
+  FollowPause();
   // The window's close button and SDL's quit come as a pair; the game hears
   // of it once.
   if (close) sink.CloseRequested();
+}
+
+void SdlPlatform::TogglePauseKey() { pauseKey_ = !pauseKey_; }
+
+void SdlPlatform::FollowPause() {
+  const bool paused = pauseKey_ || (pauseOnFocusLoss_ && focusLost_);
+  if (paused == paused_) return;
+  paused_ = paused;
+  audio_.Pause(paused);
+  if (paused) {
+    reshow_ = true;
+  } else {
+    Show();  // at full brightness until the next frame replaces it
+  }
+}
+
+void SdlPlatform::SaveScreenshot() {
+  std::array<uint16_t, 7> date{};
+  GetLocalTime(date);
+  std::string path, error;
+  if (omb::SaveScreenshot(lastFrame_.data(), date, path, error)) {
+    std::fprintf(stderr, "ombrezza: screenshot saved to %s\n", path.c_str());
+  } else {
+    std::fprintf(stderr, "ombrezza: no screenshot: %s\n", error.c_str());
+  }
 }
 
 void SdlPlatform::DropJoystick() {

@@ -10,6 +10,7 @@ namespace omb {
 
 struct SdlOptions {
   int Scale = 1;            // window client area is 640*Scale x 480*Scale
+  bool PauseOnFocusLoss = true;  // pause while the window lacks the focus
 };
 
 // Opens the window and whatever sound and input devices there are. Returns

@@ -1,9 +1,13 @@
+#include "platform/png/png_writer.h"
+
 #include <png.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
-#include "platform/headless/headless_platform.h"
+#include "media/platform.h"
 
 namespace omb {
 namespace {
@@ -51,6 +55,28 @@ bool WritePng(const std::string& path, const uint32_t* pixels, int width, int he
     error = "cannot write the PNG " + path;
   }
   return ok;
+}
+
+std::string ScreenshotPath(const std::array<uint16_t, 7>& date) {
+  char name[96];
+  std::snprintf(name, sizeof name, "screenshots/ombrezza-%04u%02u%02u-%02u%02u%02u-%03u.png",
+                unsigned{date[0]}, unsigned{date[1]}, unsigned{date[2]}, unsigned{date[3]}, unsigned{date[4]},
+                unsigned{date[5]}, unsigned{date[6]});
+  return name;
+}
+
+bool SaveScreenshot(const uint32_t* pixels, const std::array<uint16_t, 7>& date, std::string& path,
+                    std::string& error) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path file = fs::absolute(ScreenshotPath(date), ec);
+  path = ec ? ScreenshotPath(date) : file.string();
+  if (!ec) fs::create_directories(file.parent_path(), ec);
+  if (ec) {
+    error = "cannot make the folder for " + path + ": " + ec.message();
+    return false;
+  }
+  return WritePng(path, pixels, ScreenWidth, ScreenHeight, error);
 }
 
 }  // namespace omb

@@ -3,10 +3,13 @@
 #   make test   installs what is missing, builds and runs every test (also
 #               under the address and undefined-behaviour sanitizers, with the
 #               fuzzers run for a bounded time)
+#   make install PREFIX=P     the program, its assets, desktop entry and icon under P
+#   make uninstall PREFIX=P   removes them again (the player's files stay)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX     ?= /usr/local
 
 # Debian packages the build, the game and the tests need.
 PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
@@ -17,7 +20,7 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test deps build build-asan test-release test-asan test-cross bench clean
+.PHONY: play test deps build build-asan test-release test-asan test-cross bench clean install uninstall
 
 play: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target game
@@ -63,6 +66,17 @@ test-cross: build build-asan
 
 bench: build
 	for b in $(BUILD)/bench/*_bench; do $$b --benchmark_min_time=0.2; done
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# What install put there, and nothing else: the player's own files live in
+# their home ($$XDG_DATA_HOME/ombrezza) and are left alone.
+uninstall:
+	rm -f $(PREFIX)/bin/ombrezza
+	rm -rf $(PREFIX)/share/ombrezza
+	rm -f $(PREFIX)/share/applications/ombrezza.desktop
+	rm -f $(PREFIX)/share/icons/hicolor/*/apps/ombrezza.png
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,7 +1,6 @@
-// The program: read the command line, pick the platform, go into the game's
-// directory and run the frame loop until the game or the player ends it.
-#include <unistd.h>
-
+// The program: read the command line, pick the platform, go into the folder
+// of the player's files and run the frame loop until the game or the player
+// ends it.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +10,7 @@
 #include "app/gallery.h"
 #include "app/options.h"
 #include "app/verify.h"
+#include "media/game_paths.h"
 #include "media/platform.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/png/png_writer.h"
@@ -40,16 +40,12 @@ void MakeAbsolute(std::string& path) {
   if (!path.empty()) path = fs::absolute(path).string();
 }
 
-bool EnterGameDirectory(const std::string& dir, std::string& error) {
-  std::error_code ec;
-  fs::path target = dir.empty() ? fs::read_symlink("/proc/self/exe", ec).parent_path() : fs::path(dir);
-  if (ec || target.empty() || chdir(target.c_str()) != 0) {
-    error = "cannot enter the game directory " + target.string();
-    return false;
-  }
-  fs::create_directories("replay", ec);
-  if (ec) std::fprintf(stderr, "ombrezza: cannot create replay/: %s\n", ec.message().c_str());
-  return true;
+// A game directory, or an installation's shared assets and the player's
+// folder in their home (media/game_paths.h).
+bool EnterGameFolders(const std::string& dir, std::string& error) {
+  LayoutInputs inputs;
+  GameLayout layout;
+  return ProbeLayout(dir, inputs, error) && ChooseLayout(inputs, layout, error) && EnterDataDirectory(layout, error);
 }
 
 bool ReadText(const std::string& path, std::string& text) {
@@ -126,7 +122,7 @@ int main(int argc, char** argv) {
     platform = CreateSdlPlatform(options, error);
     if (!platform) return Fail(error);
   }
-  if (!EnterGameDirectory(cl.Dir, error)) return Fail(error);
+  if (!EnterGameFolders(cl.Dir, error)) return Fail(error);
   ThePlatform = platform.get();
 
   if (!cl.GalleryDir.empty() || cl.VerifySlot >= 0) {

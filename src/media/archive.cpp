@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "media/game_paths.h"
+
 namespace omb {
 namespace {
 
@@ -346,7 +348,8 @@ bool ReadArchiveEntry(std::span<const uint8_t> file, std::string_view name,
 bool OpenArchiveEntry(std::string_view archive, std::string_view name, std::vector<uint8_t>& out,
                       std::string& error) {
   out.clear();
-  const std::string path(archive);
+  const std::string archiveName(archive);
+  const std::string path = GameFilePath(archiveName.c_str()).c_str();
   FILE* f = std::fopen(path.c_str(), "rb");
   if (f == nullptr) {
     error = "アーカイブファイル '" + path + "' が開けません (" + std::strerror(errno) + ")";

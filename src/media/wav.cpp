@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "media/game_paths.h"
+
 namespace omb {
 namespace {
 
@@ -96,7 +98,7 @@ bool DecodeWav(std::span<const uint8_t> file, std::string_view path, WaveFile& o
 bool LoadWav(std::string_view path, WaveFile& out, std::string& error) {
   out = WaveFile{};
   const std::string name(path);
-  FILE* f = std::fopen(name.c_str(), "rb");
+  FILE* f = std::fopen(GameFilePath(name.c_str()).c_str(), "rb");
   struct stat info {};
   if (f == nullptr || fstat(fileno(f), &info) != 0 || !S_ISREG(info.st_mode)) {
     if (f != nullptr) std::fclose(f);

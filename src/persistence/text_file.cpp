@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "media/debuglog.h"
+#include "media/game_paths.h"
 
 namespace omb {
 namespace {
@@ -18,8 +19,9 @@ class LineReader {
  public:
   // Only a regular file is read: a directory or a pipe under the file's
   // name would read as empty or never end.
-  explicit LineReader(const char* path) {
-    do fd_ = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  explicit LineReader(const char* name) {
+    const GameFilePath path(name);
+    do fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) {
       error_ = std::strerror(errno);
@@ -228,8 +230,9 @@ bool WriteIntegerLines(const char* path, std::span<const int32_t> values, std::s
 }
 
 bool FileExists(const char* path) {
+  if (path == nullptr || path[0] == '\0') return false;
   struct stat st;
-  return path != nullptr && path[0] != '\0' && ::stat(path, &st) == 0 && S_ISREG(st.st_mode);
+  return ::stat(GameFilePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 void ReportFileProblem(std::string_view text) { ReportFailure(DebugLog::Files, text); }

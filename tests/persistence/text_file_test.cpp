@@ -5,9 +5,11 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "media/game_paths.h"
 #include "scratch_dir.h"
 
 namespace omb {
@@ -118,6 +120,36 @@ TEST_F(TextFileTest, NameLinesAreTakenWholeWithoutTheirLineEnds) {
   EXPECT_EQ(names[0].size(), 255u);
   EXPECT_EQ(names[1], "b");
   EXPECT_EQ(ReadTextLines("absent.txt", names, error), -1);
+}
+
+// An installed game: the music list and the tunes are the assets', the
+// player's files the working directory's, under the same names as ever.
+TEST_F(TextFileTest, AssetNamesAreReadFromTheAssetFolderAndThePlayersFilesWhereTheGameRuns) {
+  std::filesystem::create_directories("share/midi");
+  std::filesystem::create_directories("midi");
+  WriteFile("share/midi/midi.txt", "title.mid\n");
+  WriteFile("share/midi/title.mid", "MThd");
+  WriteFile("midi/midi.txt", "wrong.mid\n");  // a player's stray copy is not read
+  WriteFile("option.txt", "3\n");
+  WriteFile("share/option.txt", "4\n");
+  struct AssetFolder {
+    explicit AssetFolder(const std::string& d) { SetAssetDirectory(d); }
+    ~AssetFolder() { SetAssetDirectory(""); }
+  };
+  std::optional<AssetFolder> installed(std::in_place, (dir.Path() / "share").string());
+
+  std::array<std::string, 1> names;
+  EXPECT_EQ(ReadTextLines("midi/midi.txt", names, error), 1);
+  EXPECT_EQ(names[0], "title.mid");
+  EXPECT_TRUE(FileExists("midi/title.mid"));
+  std::array<int32_t, 1> values{0};
+  std::array<LineState, 1> states{};
+  ASSERT_TRUE(ReadIntegerLines("option.txt", values, states, error));
+  EXPECT_EQ(values[0], 3);
+  ASSERT_TRUE(WriteIntegerLines("option.txt", values, error));
+  EXPECT_EQ(ReadFile("share/option.txt"), "4\n") << "a save never goes among the assets";
+  installed.reset();
+  EXPECT_FALSE(FileExists("midi/title.mid"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // table gives it; none draws outside its own cells.
 #pragma once
 #include "canvas.h"
+#include "mesh.h"
 
 namespace assetgen {
 
@@ -15,6 +16,9 @@ void DrawStage1(Images& images);
 void DrawStage2(Images& images);
 void DrawStage3(Images& images);
 void DrawStage4(Images& images);
+
+// The player's ship (sheet 2), which the program's icon shows as well.
+Mesh PlayerShipModel();
 
 // Darkens the transparent pixels around a drawn area into a thin rim, so the
 // sprite keeps a crisp edge over stars and bullets.

@@ -14,7 +14,9 @@ const Rgb Gunmetal = Hex(0x5c6878);
 const Rgb Cyan = Hex(0x38d0ff);
 const Rgb Glass = Hex(0x1890d0);
 
-Mesh ShipModel() {
+}  // namespace
+
+Mesh PlayerShipModel() {
   Mesh m;
   // fuselage
   m.Loft({{-21, 0, 1.5, 0.5},
@@ -46,8 +48,10 @@ Mesh ShipModel() {
   return m;
 }
 
+namespace {
+
 void DrawShip(Images& images) {
-  Mesh ship = ShipModel();
+  Mesh ship = PlayerShipModel();
   PaintRun(images, 150, 7, [&](cairo_t* cr, double, double, int i) {
     int bank = i - 3;  // 150 leans hard left, 156 hard right
     View v;

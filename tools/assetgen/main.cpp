@@ -3,8 +3,9 @@
 //
 //   assetgen --out DIR               DIR/cg.qda, DIR/wave/*.wav, DIR/midi/*
 //   assetgen --contact-sheet OUT.png every shape with its number
+//   assetgen --icons DIR             DIR/<n>x<n>/apps/ombrezza.png, the desktop icon
 //
-// Both may be given together. The output depends on nothing but this program
+// Any of them may be given together. The output depends on nothing but this program
 // (and the DejaVu fonts), so two runs write identical bytes.
 #include <chrono>
 #include <cstdlib>
@@ -16,13 +17,14 @@
 
 #include "contact.h"
 #include "files.h"
+#include "icon.h"
 #include "images.h"
 #include "qda_writer.h"
 
 namespace {
 
 int Usage() {
-  std::fputs("usage: assetgen [--out DIR] [--contact-sheet OUT.png]\n", stderr);
+  std::fputs("usage: assetgen [--out DIR] [--contact-sheet OUT.png] [--icons DIR]\n", stderr);
   return 2;
 }
 
@@ -49,19 +51,24 @@ bool MakeDirectory(const std::filesystem::path& dir) {
 }  // namespace
 
 static int Generate(const std::string& outDir, const std::string& contactSheet);
+static int WriteIcons(const std::string& iconDir);
 
 int main(int argc, char** argv) {
-  std::string outDir, contactSheet;
+  std::string outDir, contactSheet, iconDir;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--out" && i + 1 < argc)
       outDir = argv[++i];
     else if (a == "--contact-sheet" && i + 1 < argc)
       contactSheet = argv[++i];
+    else if (a == "--icons" && i + 1 < argc)
+      iconDir = argv[++i];
     else
       return Usage();
   }
-  if (outDir.empty() && contactSheet.empty()) return Usage();
+  if (outDir.empty() && contactSheet.empty() && iconDir.empty()) return Usage();
+  if (!iconDir.empty() && WriteIcons(iconDir) != 0) return 1;
+  if (outDir.empty() && contactSheet.empty()) return 0;
   try {
     return Generate(outDir, contactSheet);
   } catch (const std::exception& e) {
@@ -82,6 +89,23 @@ static void Lap(const char* step) {
                std::chrono::duration<double>(now - last).count(),
                std::chrono::duration<double>(now - first).count());
   last = now;
+}
+
+// The icon in the layout of an icon theme, ready to be installed under
+// share/icons/hicolor/.
+static int WriteIcons(const std::string& iconDir) {
+  for (int size : assetgen::IconSizes()) {
+    const std::string n = std::to_string(size);
+    const std::filesystem::path apps = std::filesystem::path(iconDir) / (n + "x" + n) / "apps";
+    if (!MakeDirectory(apps)) return 1;
+    std::string error;
+    if (!assetgen::WriteIcon(size, (apps / "ombrezza.png").string(), error)) {
+      std::fprintf(stderr, "assetgen: %s\n", error.c_str());
+      return 1;
+    }
+  }
+  Lap("icons");
+  return 0;
 }
 
 static int Generate(const std::string& outDir, const std::string& contactSheet) {

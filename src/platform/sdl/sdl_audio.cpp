@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "media/debuglog.h"
+#include "media/game_paths.h"
 #include "platform/sdl/sdl_choices.h"
 
 namespace omb {
@@ -141,7 +142,7 @@ Mix_Music* SdlAudio::FindTune(std::string_view path) const {
 Mix_Music* SdlAudio::LoadTune(std::string_view path, bool& kept) {
   kept = false;
   std::string name(path);
-  Mix_Music* music = Mix_LoadMUS(name.c_str());
+  Mix_Music* music = Mix_LoadMUS(GameFilePath(name.c_str()).c_str());
   if (music == nullptr) {
     if (reportedTunes_.insert(name).second) {
       ReportFailure(DebugLog::Sound, "cannot play " + name + ": " + Mix_GetError());

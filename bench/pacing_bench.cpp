@@ -37,10 +37,7 @@ void BM_PacedFrames(benchmark::State& state) {
   ThePlatform = &platform;
   FormCreate();
   ScreenInit();
-  struct Sink : PlatformEvents {
-    void KeyDown(Key) override {}
-    void CloseRequested() override {}
-  } sink;
+  ShellEvents sink;
   constexpr int Frames = 1000;
   std::vector<double> periods;
   periods.reserve(Frames);

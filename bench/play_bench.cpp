@@ -28,11 +28,6 @@
 namespace omb {
 namespace {
 
-struct Sink : PlatformEvents {
-  void KeyDown(Key) override {}
-  void CloseRequested() override {}
-};
-
 // A game started as `--play 1 --mode N` would start it, paced by nothing.
 class BenchGame {
  public:
@@ -59,7 +54,7 @@ class BenchGame {
   }
 
   HeadlessPlatform platform;
-  Sink sink;
+  ShellEvents sink;
 };
 
 // Weaving left and right while shooting and using the barrier, for ever.
@@ -71,7 +66,7 @@ InputScript Weaving() {
 
 void BM_StartupToFirstFrame(benchmark::State& state) {
   SetFailureSinkForTests([](std::string_view) {});
-  Sink sink;
+  ShellEvents sink;
   for (auto _ : state) {
     HeadlessPlatform platform;
     ThePlatform = &platform;

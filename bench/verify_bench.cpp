@@ -19,11 +19,6 @@
 namespace omb {
 namespace {
 
-struct Sink : PlatformEvents {
-  void KeyDown(Key) override {}
-  void CloseRequested() override {}
-};
-
 // Plays stage 1 to its end and saves the game into slot 0; returns its
 // recorded frames.
 int32_t RecordStageOne() {
@@ -35,7 +30,7 @@ int32_t RecordStageOne() {
   WaitOn = false;
   SkipDrawing = true;
   DirectPlayRequest = {true, 1, SubWave, SpecialLaser, ModeTheater};
-  Sink sink;
+  ShellEvents sink;
   for (int k = 0; k < 20000 && Stage == 1; ++k) {
     platform.PumpEvents(sink);
     IdleFrame();

@@ -24,11 +24,6 @@ using namespace omb;
 
 namespace {
 
-struct ShellEvents final : PlatformEvents {
-  void KeyDown(Key key) override { FormKeyDown(key); }
-  void CloseRequested() override { TerminateRequested = true; }
-};
-
 int Fail(const std::string& message) {
   std::fprintf(stderr, "ombrezza: %s\n", message.c_str());
   return 1;

@@ -47,10 +47,7 @@ int32_t Replayed(int field) {
 }
 
 void RunFrame() {
-  struct Ignore final : PlatformEvents {
-    void KeyDown(Key) override {}
-    void CloseRequested() override {}
-  } events;
+  ShellEvents events;
   ThePlatform->PumpEvents(events);
   IdleFrame();
 }
@@ -62,7 +59,7 @@ int VerifyReplay(int32_t slot) {
   ScreenInit();
   SkipDrawing = true;
   FindUsedReplaySlots();
-  if (slot < 0 || slot >= static_cast<int32_t>(ReplaySlotUsed.size()) || !ReplaySlotUsed[slot]) {
+  if (!ReplaySlotInUse(slot)) {
     std::fprintf(stderr, "ombrezza: replay slot %d is empty\n", slot);
     return 2;
   }

@@ -42,6 +42,11 @@ enum : int {
 
 void ResetReplayVars();
 
+// Whether slot n (any number) was found in use; false outside 0-149.
+inline bool ReplaySlotInUse(int32_t n) {
+  return n >= 0 && n < static_cast<int32_t>(ReplaySlotUsed.size()) && ReplaySlotUsed[static_cast<std::size_t>(n)];
+}
+
 // The replay files in "replay/": the temporary files of the game being
 // played ("Repsys.rep", "Rep0.rep" to "Rep4.rep") and the six files of each
 // of the 150 slots ("Replay" + n + "_sys.rep", "_0.rep" to "_4.rep").

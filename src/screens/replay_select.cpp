@@ -43,8 +43,7 @@ void ChooseFrame(int32_t& cursor) {
     DrawText(cursor, TextLine("No.").Add(10 * MenuX + i).View(), true, 640, ReplayTextLimit);
   }
   const bool onSlot = MenuY != 0;
-  const bool used = onSlot && s >= 0 && s < static_cast<int32_t>(ReplaySlotUsed.size()) &&
-                    ReplaySlotUsed[static_cast<std::size_t>(s)];
+  const bool used = onSlot && ReplaySlotInUse(s);
   if (onSlot) {
     TextY = 288;
     DrawText(cursor, "FILE DATA", true, 640, ReplayTextLimit);

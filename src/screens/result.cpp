@@ -22,11 +22,6 @@ enum : int32_t { ItemAuto = 0, ItemPlus1 = 1, ItemPlus10 = 2, ItemPlus100 = 3, I
 constexpr std::string_view ChooseItems[] = {"AUTO", "+1", "+10", "+100", "OK", "CANCEL"};
 constexpr int32_t SlotSteps[] = {0, 1, 10, 100, 0, 0};
 
-bool SlotUsed(int32_t slot) {
-  return slot >= 0 && slot < static_cast<int32_t>(ReplaySlotUsed.size()) &&
-         ReplaySlotUsed[static_cast<std::size_t>(slot)];
-}
-
 void Line(int32_t& cursor, std::string_view text) { DrawText(cursor, text, true, 640, ResultTextLimit); }
 
 // "No." + the chosen slot.
@@ -91,7 +86,7 @@ void ChooseFrame(int32_t& cursor) {
   TextY = 160;
   for (const std::string_view item : ChooseItems) Line(cursor, item);
   TextY = 288;
-  if (SlotUsed(ReplaySlot)) {
+  if (ReplaySlotInUse(ReplaySlot)) {
     if (d != 0) LoadReplayInfo(ReplaySlot, true);
     Line(cursor, "FILE DATA");
     for (int32_t item = SummaryScore; item <= SummarySpecial; ++item) Line(cursor, SummaryLine(item).View());
@@ -106,7 +101,7 @@ void ChooseFrame(int32_t& cursor) {
     case ItemAuto: ReplaySlot = AutoReplaySlot(); break;
     case ItemOk:
       LeaveToPhase(PhaseConfirm);
-      if (SlotUsed(ReplaySlot)) {
+      if (ReplaySlotInUse(ReplaySlot)) {
         LoadReplayInfo(ReplaySlot, true);
       } else {
         LoadReplayInfo(0, false);
@@ -122,7 +117,7 @@ void ChooseFrame(int32_t& cursor) {
 
 void ConfirmFrame(int32_t& cursor) {
   MenuInput(0, 1, ScreenFrame);
-  const bool used = SlotUsed(ReplaySlot);
+  const bool used = ReplaySlotInUse(ReplaySlot);
   TextY = 96;
   Line(cursor, used ? "OVERWRITE OK?" : "OK?");
   SlotLine(cursor);

@@ -135,6 +135,9 @@ void FormKeyDown(Key key) {
   }
 }
 
+void ShellEvents::KeyDown(Key key) { FormKeyDown(key); }
+void ShellEvents::CloseRequested() { TerminateRequested = true; }
+
 void EnterState(int32_t state) {
   // No object survives from one screen to the next.
   ReleaseAllSlots();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "media/keys.h"
+#include "media/platform.h"
 #include "shell/game_vars.h"
 
 namespace omb {
@@ -65,6 +66,14 @@ inline bool TerminateRequested = false;
 // run with --no-draw): the frame runs in full but neither clears, draws nor
 // presents, the bulk of a long run's time.
 inline bool SkipDrawing = false;
+
+// The platform's events as the shell takes them: the shell's keys go to
+// FormKeyDown, and a close request (the window, SIGINT, SIGTERM) ends the
+// program after the current frame, through the ordinary shut-down.
+struct ShellEvents final : PlatformEvents {
+  void KeyDown(Key key) override;
+  void CloseRequested() override;
+};
 
 // Every shell variable back to its start value.
 void ResetShell();

@@ -40,10 +40,7 @@ class HeadlessGameOn {
 
   // Runs `n` frames; turns the platform spends paused do not count.
   void Frames(int n) {
-    struct Sink : PlatformEvents {
-      void KeyDown(Key key) override { FormKeyDown(key); }
-      void CloseRequested() override { TerminateRequested = true; }
-    } sink;
+    ShellEvents sink;
     for (int k = 0; k < n && !TerminateRequested;) {
       platform.PumpEvents(sink);
       if (RestIfPaused()) continue;

@@ -36,10 +36,7 @@ class PauseTest : public ShellTest {
 
   // One turn of the program's loop.
   void Turn() {
-    struct Sink : PlatformEvents {
-      void KeyDown(Key key) override { FormKeyDown(key); }
-      void CloseRequested() override { TerminateRequested = true; }
-    } sink;
+    ShellEvents sink;
     pausing.PumpEvents(sink);
     if (!RestIfPaused()) IdleFrame();
   }

@@ -27,10 +27,7 @@ class ShellTest : public ::testing::Test {
 
   // One turn of the platform's loop: events, then a frame.
   void Frame() {
-    struct Sink : PlatformEvents {
-      void KeyDown(Key key) override { FormKeyDown(key); }
-      void CloseRequested() override { TerminateRequested = true; }
-    } sink;
+    ShellEvents sink;
     platform.PumpEvents(sink);
     IdleFrame();
   }

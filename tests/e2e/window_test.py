@@ -144,7 +144,15 @@ class Game:
         raise Failure("no window appeared")
 
     def caption(self):
-        return self.xdotool("getwindowname", str(self.window))
+        seen = self.xdotool("getwindowname", str(self.window))
+        if seen is None:
+            # A slow start may show a short-lived window first (the first
+            # found can be gone by now): look the game's window up again.
+            found = self.xdotool("search", "--onlyvisible", "--pid", str(self.proc.pid))
+            if found:
+                self.window = int(found.split()[-1])
+                seen = self.xdotool("getwindowname", str(self.window))
+        return seen
 
     def wait_for_caption(self, expected):
         end = time.monotonic() + remaining()

@@ -5,9 +5,11 @@
 #               fuzzers run for a bounded time)
 #   make install PREFIX=P     the program, its assets, desktop entry and icon under P
 #   make uninstall PREFIX=P   removes them again (the player's files stay)
+#   make coverage             line coverage of src/ by the tests (build-cov/coverage.txt)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+COV_BUILD  ?= build-cov
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX     ?= /usr/local
 
@@ -20,7 +22,7 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test deps build build-asan test-release test-asan test-cross bench clean install uninstall
+.PHONY: play test deps build build-asan test-release test-asan test-cross bench coverage clean install uninstall
 
 play: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target game
@@ -67,6 +69,19 @@ test-cross: build build-asan
 bench: build
 	for b in $(BUILD)/bench/*_bench; do $$b --benchmark_min_time=0.2; done
 
+# Line coverage of src/ by the unit and end-to-end tests, from an
+# instrumented build of its own (gcovr is installed when missing).
+coverage: deps
+	@dpkg-query -W -f='$${Status}\n' gcovr 2>/dev/null | grep -q '^install ok installed' || \
+	  (DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends gcovr || \
+	   ($(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends gcovr))
+	cmake -S . -B $(COV_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOMBREZZA_COVERAGE=ON -DOMBREZZA_BENCH=OFF
+	cmake --build $(COV_BUILD) -j $(JOBS)
+	find $(COV_BUILD) -name '*.gcda' -delete
+	-cd $(COV_BUILD) && ctest -j $(JOBS) --output-on-failure
+	gcovr -r . --filter 'src/' --object-directory $(COV_BUILD) -j $(JOBS) --print-summary -o $(COV_BUILD)/coverage.txt
+	@tail -n 4 $(COV_BUILD)/coverage.txt
+
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
@@ -79,4 +94,4 @@ uninstall:
 	rm -f $(PREFIX)/share/icons/hicolor/*/apps/ombrezza.png
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(COV_BUILD)

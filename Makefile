@@ -25,7 +25,7 @@ SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 .PHONY: play test deps build build-asan test-release test-asan test-cross bench coverage clean install uninstall
 
 play: deps $(BUILD)/build.ninja
-	cmake --build $(BUILD) -j $(JOBS) --target game
+	cmake --build $(BUILD) -j $(JOBS) --target game_dir
 	cd $(BUILD)/game && ./ombrezza
 
 test: test-release test-asan test-cross
@@ -62,7 +62,7 @@ test-asan: build-asan
 
 # A replay recorded by either build verifies and plays back in the other.
 test-cross: build build-asan
-	cmake --build $(BUILD) --target game && cmake --build $(ASAN_BUILD) --target game
+	cmake --build $(BUILD) --target game_dir && cmake --build $(ASAN_BUILD) --target game_dir
 	ASAN_OPTIONS=detect_leaks=1 python3 tests/e2e/replay_test.py \
 	  $(BUILD)/game/ombrezza $(BUILD)/game $(ASAN_BUILD)/game/ombrezza
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "counting_new.h"  // every allocation is counted
+#include "enemies/boss.h"
 #include "enemies/enemies.h"
 #include "enemies/script.h"
 #include "gameplay/effects.h"

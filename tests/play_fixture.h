@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "enemies/boss.h"
 #include "enemies/enemies.h"
 #include "gameplay/player.h"
 #include "media/debuglog.h"

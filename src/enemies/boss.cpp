@@ -1,12 +1,13 @@
 #include "enemies/boss.h"
 
 #include "enemies/enemies.h"
-#include "gameplay/boss_control.h"
 #include "gameplay/effects.h"
 #include "gameplay/hud.h"
+#include "gameplay/player.h"
 #include "objects/bullets.h"
 #include "objects/objects.h"
 #include "shell/game_vars.h"
+#include "shell/sound_service.h"
 
 namespace omb {
 namespace {
@@ -18,9 +19,9 @@ void EndOfLife(int slot, const BossFigures& figures) {
   ++BossState.Depletions;
   BossState.Clock = -1;
   Score += boss.Bounty * BossState.ScoreFactor;
-  const auto next = static_cast<std::size_t>(BossState.Depletions - 1);
-  if (next < figures.NextLives.size()) {
-    const BossLife& life = figures.NextLives[next];
+  const auto next = static_cast<std::size_t>(BossState.Depletions);
+  if (next < figures.Lives.size()) {
+    const BossLife& life = figures.Lives[next];
     SetBossHp(life.Hp);
     SetBossTime(life.TimeLimit);
     NextBossAttack(life.Wait, life.Attack);
@@ -48,7 +49,29 @@ void DeathAttack(int slot, int32_t t) {
 
 }  // namespace
 
-void RunBoss(int slot, const BossFigures& figures, void (*attack)(int slot, int32_t t)) {
+void ResetBossState() { BossState = BossStateRecord{}; }
+
+void BeginBoss(int slot, int32_t timeLimit, int32_t partsMax) {
+  BossState.Slot = slot;
+  BossState.Present = true;
+  BossState.PartsMax = partsMax;
+  BossState.Parts = 0;
+  SetBossTime(timeLimit);
+}
+
+void BossArrives(int slot) {
+  EnemyRecord& boss = Enemy(slot);
+  BossState.GaugeHp = boss.Hp;
+  BossState.GaugeShown = 0;
+  BossState.Clock = -1;
+  BossState.Aux1 = 0;
+  BossState.Loops = 0;
+  boss.Bounty = boss.Hp;
+  boss.Smokes = false;
+  PlayMidi(2 * Stage);  // the boss's tune
+}
+
+void RunBoss(int slot, const BossFigures& figures) {
   const int32_t attackBefore = BossState.Attack;
   if (Enemy(slot).Hp < 1) EndOfLife(slot, figures);
   if (BossState.Wait >= 1) {
@@ -57,10 +80,47 @@ void RunBoss(int slot, const BossFigures& figures, void (*attack)(int slot, int3
   } else if (BossState.Attack == figures.DeathAttack) {
     DeathAttack(slot, BossState.Clock);
   } else {
-    attack(slot, BossState.Clock);
+    figures.Attack(slot, BossState.Clock);
   }
   // A new attack starts its clock at 0 on its first frame (the panel adds 1).
   if (BossState.Attack != attackBefore) BossState.Clock = -1;
+}
+
+void NextBossAttack(int32_t wait, int32_t attack) {
+  if (attack < BossState.Attack) ++BossState.Loops;
+  BossState.Wait = wait;
+  BossState.Attack = attack;
+  StopMotion(BossState.Slot);
+}
+
+void SetBossTime(int32_t frames) {
+  BossState.TimeLeft = frames;
+  BossState.TimeLimit = frames;
+}
+
+void SetBossHp(int32_t hp) {
+  EnemyRecord& boss = Enemy(BossState.Slot);
+  boss.Hp = hp;
+  BossState.GaugeHp = hp;
+  boss.Bounty = hp;
+}
+
+void BossBreak() {
+  ClearEffects();
+  CancelBullets();
+  BossState.Loops = 0;
+  for (int k = 0; k < 7; ++k) BigExplosion(BossState.Slot, 0);
+}
+
+void TickBossClock() { ++BossState.Clock; }
+
+void CountBossTime() {
+  if (Player.Alive) --BossState.TimeLeft;
+  if (BossState.TimeLeft < 1) {
+    // Out of time: the behaviour ends this life without its bounty.
+    Enemy(BossState.Slot).Hp = 0;
+    BossState.ScoreFactor = 0;
+  }
 }
 
 }  // namespace omb

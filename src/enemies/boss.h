@@ -1,32 +1,87 @@
-// The life cycle every boss shares: a life ends when its hit points or its
-// time run out, the next life begins after a wait with its own first attack,
-// and the last one ends in the death attack, a string of explosions followed
-// by the stage-clear banner. Each boss supplies only its figures and attacks.
+// The boss, in one place: its state, the life cycle every boss shares, and
+// the routines with which its attacks steer it. A life ends when its hit
+// points or its time run out; the next begins after a wait with its own
+// first attack; the last ends in the death attack, a string of explosions
+// followed by the stage-clear banner. Each boss supplies only its figures:
+// its lives, its attacks and its death attack.
 #pragma once
 #include <cstdint>
 #include <span>
 
+#include "enemies/kinds.h"
+
 namespace omb {
 
-// A life after the first: its hit points, time limit, and the wait before
-// its first attack.
+struct BossStateRecord {
+  bool Present = false;  // on screen and alive: gauge shown, timer running
+  int32_t Clock = 0;     // frames since the current attack began
+  int32_t GaugeShown = 0;
+  int32_t GaugeHp = 1;  // the hit points of the current life
+  int32_t Depletions = 0;
+  int32_t Slot = 0;
+  int32_t Wait = 0;  // frames still to wait before the attack runs
+  int32_t Attack = 0;
+  int32_t TimeLeft = 1;
+  int32_t TimeLimit = 1;
+  int32_t ScoreFactor = 0;  // multiplier of the Bounty when a life ends
+  int32_t Parts = 0;        // census of the live parts, retaken every frame
+  int32_t PartsMax = 0;
+  int32_t Aux0 = 0, Aux1 = 0;
+  int32_t Loops = 0;  // new cycles of the attack list
+};
+
+inline BossStateRecord BossState;
+
+// The boss state as every stage starts it.
+void ResetBossState();
+
 struct BossLife {
   int32_t Hp;
-  int32_t TimeLimit;
-  int32_t Wait;
-  int32_t Attack;
+  int32_t TimeLimit;  // frames
+  int32_t Wait;       // frames before its first attack
+  int32_t Attack;     // its first attack
 };
 
 struct BossFigures {
-  std::span<const BossLife> NextLives;  // in order; the first life is the spawn's
+  std::span<const BossLife> Lives;  // the first life first
   int32_t DeathAttack;
+  // Runs attack BossState.Attack at time t, the attack's clock.
+  void (*Attack)(int slot, int32_t t);
   // Run when a next life has begun (its motion was stopped), before the
   // break; for a boss that moves differently in its new life. May be null.
   void (*NewLife)(int slot, int32_t depletion);
 };
 
+// The first life is the one the spawn gives: the kind's hit points, and at
+// once the entry, attack 0, which every stage starts the boss state with.
+constexpr bool FirstLifeFits(std::span<const BossLife> lives, const EnemyKind& kind) {
+  return !lives.empty() && lives[0].Hp == kind.Hp && lives[0].Wait == 0 && lives[0].Attack == 0;
+}
+
+// The end of a boss's spawn start, after its motion: the enemy in `slot`
+// becomes the boss, with the first life's time limit and its number of parts.
+void BeginBoss(int slot, int32_t timeLimit, int32_t partsMax);
+// The spawn's last step for the boss, once its kind is applied: the gauge
+// full, the clock before its first frame, its bounty, and the boss's tune.
+void BossArrives(int slot);
 // One frame of the boss in `slot`: the end of a life, the wait, then either
-// the death attack or `attack`(slot, t) with t the attack's clock.
-void RunBoss(int slot, const BossFigures& figures, void (*attack)(int slot, int32_t t));
+// the death attack or its current attack.
+void RunBoss(int slot, const BossFigures& figures);
+
+// Ends the current attack: `attack` runs after `wait` frames, the boss
+// stands still, and going back to a lower attack counts as a new loop.
+void NextBossAttack(int32_t wait, int32_t attack);
+// The time limit of the current life, in frames.
+void SetBossTime(int32_t frames);
+// The hit points of the current life: the boss's Hp, the gauge's full
+// value and the life's bounty.
+void SetBossHp(int32_t hp);
+// A life broken: effects and bullets cleared, seven explosions on the boss.
+void BossBreak();
+
+// The panel's steps every play frame: the attack's clock runs; while the
+// boss fights, so does the life's time.
+void TickBossClock();
+void CountBossTime();
 
 }  // namespace omb

@@ -1,6 +1,6 @@
 // The enemy system: the stage script turned into enemies, the 30 enemy slots
 // (758 to 787) with a second record each, the current stage's enemy kinds,
-// and the state of the boss that every stage ends with.
+// and (boss.h) the state of the boss that every stage ends with.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -22,29 +22,10 @@ struct EnemyRecord {
   std::array<int32_t, 10> Work{};
 };
 
-struct BossStateRecord {
-  bool Present = false;  // on screen and alive: gauge shown, timer running
-  int32_t Clock = 0;     // frames since the current attack began
-  int32_t GaugeShown = 0;
-  int32_t GaugeHp = 1;  // the hit points of the current life
-  int32_t Depletions = 0;
-  int32_t Slot = 0;
-  int32_t Wait = 0;  // frames still to wait before the attack runs
-  int32_t Attack = 0;
-  int32_t TimeLeft = 1;
-  int32_t TimeLimit = 1;
-  int32_t ScoreFactor = 0;  // multiplier of the Bounty when a life ends
-  int32_t Parts = 0;        // census of the live parts, retaken every frame
-  int32_t PartsMax = 0;
-  int32_t Aux0 = 0, Aux1 = 0;
-  int32_t Loops = 0;  // new cycles of the attack list
-};
-
 constexpr int EnemyKindCapacity = 51;
 
 inline std::array<EnemyRecord, 30> EnemyTable{};
 inline std::array<EnemyKind, EnemyKindCapacity> EnemyKinds{};
-inline BossStateRecord BossState;
 inline std::array<int32_t, 6> SpawnArgs{};  // what a parent hands its child
 inline int32_t EnemyAge = 0;                // the Age of the enemy whose behaviour runs
 
@@ -53,8 +34,6 @@ inline EnemyRecord& Enemy(int slot) { return EnemyTable[slot - EnemyFirst]; }
 
 // Every variable of the enemy system back to its start value.
 void ResetEnemies();
-// The boss state as every stage starts it.
-void ResetBossState();
 
 // Play-frame steps: spawn what the script schedules for this stage frame,
 // then move every enemy and run its behaviour.
@@ -72,20 +51,7 @@ inline int32_t SideOf(int32_t x) { return x < 240 ? 1 : -1; }
 // Stage start: the stage's three sheets, its shapes from 600 up and its kinds.
 void BuildEnemyKinds();
 
-// Each stage's spawn set-up: sets the behaviour, the motion and (for a
-// boss) the boss state; returns the kind.
-int32_t Stage1Spawn(int slot, int32_t spawn);
-int32_t Stage2Spawn(int slot, int32_t spawn);
-int32_t Stage3Spawn(int slot, int32_t spawn);
-int32_t Stage4Spawn(int slot, int32_t spawn);
-
-// Each stage's behaviours, chosen by the object's Kind.
-void Stage1Behaviour(int slot);
-void Stage2Behaviour(int slot);
-void Stage3Behaviour(int slot);
-void Stage4Behaviour(int slot);
-
-// The bosses, one file each beside their stage's enemies.
-void Stage1Boss(int slot);
+// The next step of an enemy's own state machine, its age back to 0.
+void NextPhase(int slot);
 
 }  // namespace omb

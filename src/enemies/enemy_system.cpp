@@ -2,7 +2,9 @@
 // of a stage, and the per-frame enemy update.
 #include "enemies/enemies.h"
 
+#include "enemies/boss.h"
 #include "enemies/script.h"
+#include "enemies/stages.h"
 #include "gameplay/collision.h"
 #include "gameplay/effects.h"
 #include "gameplay/hud.h"
@@ -12,44 +14,30 @@
 #include "shell/components.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
-#include "shell/sound_service.h"
+#include "shell/start_values.h"
 
 namespace omb {
 namespace {
 
-int32_t Look() { return Stage >= 1 && Stage <= static_cast<int32_t>(StageLook.size()) ? StageLook[Stage - 1] : 0; }
-
-// The spawn code of each stage look's boss.
-constexpr int32_t BossSpawnCode[4] = {4, 9, 8, 5};
-
-// A boss entry is never lost: should all 30 slots be taken, or a hold have
-// stopped the reader at its frame, the boss comes on the first frame the
-// reader can spawn it. Without it the stage could never end.
-bool IsBossEntry(const ScriptEntry& e) {
-  const int32_t look = Look();
-  return look >= 1 && look <= 4 && e.Time >= 0 && e.Spawn == BossSpawnCode[look - 1];
+// Every script closes with its boss right before the end marker. A boss
+// entry is never lost: should all 30 slots be taken, or a hold have stopped
+// the reader at its frame, the boss comes on the first frame the reader can
+// spawn it. Without it the stage could never end.
+bool IsBossEntry(int pos) {
+  return StageScript[pos].Time >= 0 && pos + 1 < ScriptCapacity && StageScript[pos + 1].Time == ScriptEnd;
 }
 
-int32_t StageSpawn(int slot, int32_t spawn) {
-  switch (Look()) {
-    case 1: return Stage1Spawn(slot, spawn);
-    case 2: return Stage2Spawn(slot, spawn);
-    case 3: return Stage3Spawn(slot, spawn);
-    case 4: return Stage4Spawn(slot, spawn);
-    default:
-      ObjectTable[slot].Kind = 0;
-      return 0;
-  }
-}
-
-void StageBehaviour(int slot) {
-  switch (Stage) {
-    case 1: Stage1Behaviour(slot); break;
-    case 2: Stage2Behaviour(slot); break;
-    case 3: Stage3Behaviour(slot); break;
-    case 4: Stage4Behaviour(slot); break;
-    default: break;
-  }
+// The spawn set-up of the stage's look: the behaviour, the start, the
+// variant; returns the kind. A code the table lacks makes an idle craft of
+// kind 0.
+int32_t SetUpSpawn(int slot, int32_t spawn) {
+  const StageRow* stage = RowOfLook(LookOf(Stage));
+  const std::span<const SpawnRow> table = stage != nullptr ? stage->Spawns() : std::span<const SpawnRow>();
+  const SpawnRow row = spawn >= 0 && spawn < static_cast<int32_t>(table.size()) ? table[spawn] : SpawnRow{0, 0, nullptr};
+  ObjectTable[slot].Kind = row.Behaviour;
+  if (row.Start != nullptr) row.Start(slot);
+  SetEnemyTag(slot, row.Variant);
+  return row.Kind;
 }
 
 // A large enemy below 1000 Hp smokes every sixth frame of its age, from a
@@ -65,14 +53,11 @@ void Smoke(int slot) {
 
 }  // namespace
 
-void ResetBossState() { BossState = BossStateRecord{}; }
-
 void ResetEnemies() {
   EnemyTable.fill(EnemyRecord{});
   EnemyKinds.fill(EnemyKind{});
   ResetBossState();
-  SpawnArgs.fill(0);
-  EnemyAge = 0;
+  RestoreStartValues<SpawnArgs, EnemyAge>();
 }
 
 void RunStageScript() {
@@ -83,9 +68,9 @@ void RunStageScript() {
   while (ScriptPos >= 0 && ScriptPos < ScriptCapacity) {
     const ScriptEntry& e = StageScript[ScriptPos];
     const int32_t time = e.Time;
-    if (time == StageFrame || (time < StageFrame && IsBossEntry(e))) {
+    if (time == StageFrame || (time < StageFrame && IsBossEntry(ScriptPos))) {
       const int slot = SpawnEnemy(e.Spawn, e.X, e.Y, false);
-      if (slot == -1 && IsBossEntry(e)) return;  // again next frame
+      if (slot == -1 && IsBossEntry(ScriptPos)) return;  // again next frame
       ++ScriptPos;
     } else if (time == ScriptWarning) {
       ShowBanner(BannerWarning, 200);
@@ -106,17 +91,8 @@ int SpawnEnemy(int32_t spawn, int32_t x, int32_t y, bool fromTop) {
   e.Phase = 0;
   e.Bounty = 0;
   e.Work.fill(0);
-  ApplyEnemyKind(slot, StageSpawn(slot, spawn));
-  if (slot == BossState.Slot) {
-    BossState.GaugeHp = e.Hp;
-    BossState.GaugeShown = 0;
-    BossState.Clock = -1;
-    BossState.Aux1 = 0;
-    BossState.Loops = 0;
-    e.Bounty = e.Hp;
-    e.Smokes = false;
-    PlayMidi(2 * Stage);  // the boss's tune
-  }
+  ApplyEnemyKind(slot, SetUpSpawn(slot, spawn));
+  if (slot == BossState.Slot) BossArrives(slot);  // the set-up has just made it the boss
   return slot;
 }
 
@@ -139,6 +115,7 @@ void ApplyEnemyKind(int slot, int32_t kind) {
 void SetEnemyTag(int slot, int32_t variant) { Enemy(slot).Variant = variant; }
 
 void UpdateEnemies() {
+  const StageRow* stage = RowOfStage(Stage);
   for (int j = FindActive(EnemyFirst, EnemyLast); j != -1; j = FindActive(j + 1, EnemyLast)) {
     Move(j);
     ClipToField(j);  // a released enemy still acts this frame
@@ -147,7 +124,7 @@ void UpdateEnemies() {
     LastHitY = CenterY(j);
     EnemyAge = ObjectTable[j].Age;
     Smoke(j);
-    StageBehaviour(j);
+    if (stage != nullptr) stage->Behaviour(j);
     // The age is read again: a behaviour may have restarted it. A tilting
     // behaviour has set the frame already; the step applies on top.
     const int32_t every = Enemy(j).AnimEvery;
@@ -156,13 +133,18 @@ void UpdateEnemies() {
 }
 
 void BuildEnemyKinds() {
-  const int32_t look = Look();
   EnemyKinds.fill(EnemyKind{});
-  if (look < 1 || look > 4) return;
-  for (int slot = 7; slot <= 9; ++slot) LoadSheet(slot, StageSheetImages[look - 1][slot - 7]);
-  CutShapes(StageShapeRuns(look));
-  const auto kinds = StageKinds(look);
+  const StageRow* stage = RowOfLook(LookOf(Stage));
+  if (stage == nullptr) return;
+  for (int slot = 7; slot <= 9; ++slot) LoadSheet(slot, stage->Art.SheetImages[slot - 7]);
+  CutShapes(stage->Art.Shapes);
+  const auto kinds = stage->Art.Kinds;
   for (std::size_t k = 0; k < kinds.size(); ++k) EnemyKinds[k] = kinds[k];
+}
+
+void NextPhase(int slot) {
+  ObjectTable[slot].Age = 0;
+  ++Enemy(slot).Phase;
 }
 
 }  // namespace omb

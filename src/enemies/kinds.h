@@ -1,8 +1,10 @@
-// Each stage's enemy pictures and kinds: which archive images a stage loads
-// into sheets 7, 8 and 9, the shapes from 600 up that it cuts from them, and
-// its table of enemy kinds. The asset generator draws the art from these same
-// tables, so the pictures and the game can never drift apart.
+// The kinds table: for each stage look, the archive images it loads into
+// sheets 7, 8 and 9, the shapes from 600 up that it cuts from them, and its
+// enemy kinds, each kind under the name its stage's enemies and boss use. The
+// asset generator draws the art from these same tables, so the pictures and
+// the game can never drift apart.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -22,16 +24,22 @@ struct EnemyKind {
   int32_t AnimEvery = 0;      // frames per animation step, -1 never
 };
 
-// Archive image ("cg" + number + ".bmp") loaded into sheets 7, 8, 9, by
-// stage look 1 to 4.
-inline constexpr int StageSheetImages[4][3] = {{9, 8, 7}, {9, 7, 8}, {10, 7, 9}, {11, 9, 12}};
+// A run's Sheet is the sheet slot 7, 8 or 9.
 
-// The stage shapes; a run's Sheet is the sheet slot 7, 8 or 9.
+namespace stage1 {
+enum : int32_t { KindSmall = 0, KindBoss = 1, KindLarge = 2 };
+}
 inline constexpr ShapeRun Stage1Shapes[] = {
     {600, 4, 7, 48, 48, 0, 32, 5},      // small craft, banking
     {605, 1, 8, 176, 176, 64, 64, 1},   // boss
     {606, 1, 9, 240, 160, 0, 0, 1},     // large craft
 };
+inline constexpr EnemyKind Stage1Kinds[] = {
+    {602, 0, 0, false, 100, 50, 1, 1},     // KindSmall
+    {605, 0, 0, false, 90, 10000, 1, 1},   // KindBoss
+    {606, 0, 0, false, 90, 2000, 2, 1},    // KindLarge
+};
+
 inline constexpr ShapeRun Stage2Shapes[] = {
     {600, 8, 7, 32, 32, 0, 0, 8},
     {608, 5, 7, 48, 48, 0, 32, 5},
@@ -40,28 +48,6 @@ inline constexpr ShapeRun Stage2Shapes[] = {
     {619, 1, 8, 80, 80, 176, 160, 1},
     {620, 1, 8, 80, 80, 176, 160, 1},
     {621, 1, 7, 160, 160, 0, 80, 1},    // boss
-};
-inline constexpr ShapeRun Stage3Shapes[] = {
-    {600, 5, 7, 48, 48, 0, 0, 5},
-    {605, 1, 8, 96, 96, 0, 160, 1},
-    {606, 5, 9, 48, 48, 0, 32, 5},
-    {611, 6, 7, 48, 48, 0, 48, 5},
-    {617, 1, 7, 160, 160, 48, 96, 1},   // boss
-};
-inline constexpr ShapeRun Stage4Shapes[] = {
-    {600, 1, 7, 96, 96, 0, 96, 1},
-    {601, 6, 7, 48, 48, 0, 0, 5},
-    {607, 6, 7, 32, 32, 0, 192, 6},
-    {613, 8, 8, 32, 32, 0, 0, 8},
-    {621, 5, 8, 48, 48, 0, 32, 5},
-    {626, 4, 9, 128, 128, 0, 0, 2},     // boss
-    {630, 1, 7, 128, 128, 96, 64, 1},
-};
-
-inline constexpr EnemyKind Stage1Kinds[] = {
-    {602, 0, 0, false, 100, 50, 1, 1},
-    {605, 0, 0, false, 90, 10000, 1, 1},  // boss
-    {606, 0, 0, false, 90, 2000, 2, 1},
 };
 inline constexpr EnemyKind Stage2Kinds[] = {
     {600, 0, 7, false, 100, 30, 1, 3},
@@ -72,12 +58,30 @@ inline constexpr EnemyKind Stage2Kinds[] = {
     {620, 0, 0, false, -100, 1000, 1, 1},
     {621, 0, 0, false, 100, 20000, 1, 1},  // boss
 };
+
+inline constexpr ShapeRun Stage3Shapes[] = {
+    {600, 5, 7, 48, 48, 0, 0, 5},
+    {605, 1, 8, 96, 96, 0, 160, 1},
+    {606, 5, 9, 48, 48, 0, 32, 5},
+    {611, 6, 7, 48, 48, 0, 48, 5},
+    {617, 1, 7, 160, 160, 48, 96, 1},   // boss
+};
 inline constexpr EnemyKind Stage3Kinds[] = {
     {602, 0, 0, false, 100, 150, 1, -1},
     {605, 0, 0, false, 100, 2500, 1, -1},
     {608, 0, 0, false, 100, 150, 1, -1},
     {611, 0, 5, false, 100, 1000, 1, 3},
     {617, 0, 0, false, 100, 22000, 1, 1},  // boss
+};
+
+inline constexpr ShapeRun Stage4Shapes[] = {
+    {600, 1, 7, 96, 96, 0, 96, 1},
+    {601, 6, 7, 48, 48, 0, 0, 5},
+    {607, 6, 7, 32, 32, 0, 192, 6},
+    {613, 8, 8, 32, 32, 0, 0, 8},
+    {621, 5, 8, 48, 48, 0, 32, 5},
+    {626, 4, 9, 128, 128, 0, 0, 2},     // boss
+    {630, 1, 7, 128, 128, 96, 64, 1},
 };
 inline constexpr EnemyKind Stage4Kinds[] = {
     {600, 0, 0, false, 100, 8000, 1, -1},
@@ -88,25 +92,18 @@ inline constexpr EnemyKind Stage4Kinds[] = {
     {628, 0, 0, false, 90, 10000, 1, -1},  // boss
 };
 
-// Stage look 1 to 4; any other look has none.
-constexpr std::span<const ShapeRun> StageShapeRuns(int look) {
-  switch (look) {
-    case 1: return Stage1Shapes;
-    case 2: return Stage2Shapes;
-    case 3: return Stage3Shapes;
-    case 4: return Stage4Shapes;
-    default: return {};
-  }
-}
+struct StageArt {
+  std::array<int, 3> SheetImages;  // archive image "cg" + n + ".bmp" for sheets 7, 8, 9
+  std::span<const ShapeRun> Shapes;
+  std::span<const EnemyKind> Kinds;
+};
 
-constexpr std::span<const EnemyKind> StageKinds(int look) {
-  switch (look) {
-    case 1: return Stage1Kinds;
-    case 2: return Stage2Kinds;
-    case 3: return Stage3Kinds;
-    case 4: return Stage4Kinds;
-    default: return {};
-  }
-}
+// By stage look 1 to 4.
+inline constexpr StageArt StageArts[] = {
+    {{9, 8, 7}, Stage1Shapes, Stage1Kinds},
+    {{9, 7, 8}, Stage2Shapes, Stage2Kinds},
+    {{10, 7, 9}, Stage3Shapes, Stage3Kinds},
+    {{11, 9, 12}, Stage4Shapes, Stage4Kinds},
+};
 
 }  // namespace omb

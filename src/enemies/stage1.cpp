@@ -1,8 +1,10 @@
-// Stage 1's enemies: small craft of three habits, the large craft that holds
-// the script while it crosses the field, and (stage1_boss.cpp) the boss.
+// Stage 1: small craft of three habits, the large craft that holds the
+// script while it crosses the field, and (stage1_boss.cpp) the boss.
+#include <iterator>
+
 #include "enemies/enemies.h"
 #include "enemies/script.h"
-#include "gameplay/boss_control.h"
+#include "enemies/stages.h"
 #include "gameplay/collision.h"
 #include "objects/bullets.h"
 #include "objects/motion.h"
@@ -12,8 +14,30 @@
 namespace omb {
 namespace {
 
+// Spawn codes of the script.
+enum : int32_t { SpawnDiver = 0, SpawnRinger = 1, SpawnSwerver = 2, SpawnLargeCraft = 3, SpawnBoss = 4 };
+// Behaviours.
 enum : int32_t { Diver = 0, Ringer = 1, Swerver = 2, LargeCraft = 3, Boss = 4 };
-enum : int32_t { KindSmall = 0, KindBoss = 1, KindLarge = 2 };
+// Kinds.
+using stage1::KindSmall, stage1::KindBoss, stage1::KindLarge;
+
+// From the left half it moves right, from the right half left.
+void LargeCraftStart(int slot) {
+  EnemyRecord& e = Enemy(slot);
+  e.Work[5] = SideOf(Sprites.Sprite(slot).X);
+  e.Work[6] = (e.Work[5] + 1) / 2;
+  SetPolar(slot, 6000, 512 * (1 - e.Work[6]));
+}
+
+constexpr SpawnRow Spawns[] = {
+    // behaviour  kind       start
+    {Diver, KindSmall, [](int slot) { SetVel(slot, 0, 5000); }},    // SpawnDiver
+    {Ringer, KindSmall, [](int slot) { SetVel(slot, 0, 5000); }},   // SpawnRinger
+    {Swerver, KindSmall, [](int slot) { SetVel(slot, 0, 3500); }},  // SpawnSwerver
+    {LargeCraft, KindLarge, LargeCraftStart},                       // SpawnLargeCraft
+    {Boss, KindBoss, Stage1BossStart},                              // SpawnBoss
+};
+static_assert(std::size(Spawns) == SpawnBoss + 1);
 
 int32_t Aim(int slot) { return AngleBetween(slot, PlayerSlot); }
 
@@ -62,48 +86,7 @@ void LargeCraftBehaviour(int slot) {
 
 }  // namespace
 
-int32_t Stage1Spawn(int slot, int32_t spawn) {
-  ObjectRecord& o = ObjectTable[slot];
-  int32_t kind = KindSmall;
-  o.Kind = Diver;
-  switch (spawn) {
-    case 0:
-      SetVel(slot, 0, 5000);
-      break;
-    case 1:
-      o.Kind = Ringer;
-      SetVel(slot, 0, 5000);
-      break;
-    case 2:
-      o.Kind = Swerver;
-      SetVel(slot, 0, 3500);
-      break;
-    case 3: {
-      // From the left half it moves right, from the right half left.
-      o.Kind = LargeCraft;
-      kind = KindLarge;
-      EnemyRecord& e = Enemy(slot);
-      e.Work[5] = SideOf(Sprites.Sprite(slot).X);
-      e.Work[6] = (e.Work[5] + 1) / 2;
-      SetPolar(slot, 6000, 512 * (1 - e.Work[6]));
-      break;
-    }
-    case 4:
-      o.Kind = Boss;
-      kind = KindBoss;
-      SetVel(slot, 0, 2000);
-      break;
-    default:
-      break;
-  }
-  SetEnemyTag(slot, 0);
-  if (spawn == 4) {
-    BossState.Slot = slot;
-    BossState.Present = true;
-    SetBossTime(3000);
-  }
-  return kind;
-}
+std::span<const SpawnRow> Stage1Spawns() { return Spawns; }
 
 void Stage1Behaviour(int slot) {
   switch (ObjectTable[slot].Kind) {
@@ -114,6 +97,30 @@ void Stage1Behaviour(int slot) {
     case Boss: Stage1Boss(slot); break;
     default: break;
   }
+}
+
+void BuildStage1Script() {
+  OpenScript();
+  for (int k = 0; k < 21; ++k) { AddEntry(SpawnDiver, 116 + Random(200), -48); ScriptTime += 30; }
+  // The pairs share the frame of the next step's first entry.
+  for (int i = 0; i < 2; ++i) AddEntry(SpawnRinger, 48 + 336 * i, -48);
+  for (int k = 0; k < 21; ++k) { AddEntry(SpawnDiver, 116 + Random(200), -48); ScriptTime += 20; }
+  for (int i = 0; i < 2; ++i) AddEntry(SpawnSwerver, 48 + 336 * i, -48);
+  for (int k = 0; k < 21; ++k) { AddEntry(SpawnDiver, 116 + Random(200), -48); ScriptTime += 15; }
+  // Both large craft enter together, one from each side.
+  ScriptTime += 100;
+  for (int i = 0; i < 2; ++i) AddEntry(SpawnLargeCraft, -240 + 720 * i, 20 + 80 * i);
+  ScriptTime += 100;
+  for (int k = 0; k < 31; ++k) { AddEntry(SpawnDiver, 116 + Random(200), -48); ScriptTime += 15; }
+  // Three widening pairs, 10 frames apart.
+  for (int i = 0; i < 3; ++i) {
+    AddEntry(SpawnSwerver, 216 - (40 + 60 * i), -48);
+    AddEntry(SpawnSwerver, 216 + (40 + 60 * i), -48);
+    ScriptTime += 10;
+  }
+  AddWarning();
+  AddEntry(SpawnBoss, 152, -176);
+  AddEnd();
 }
 
 }  // namespace omb

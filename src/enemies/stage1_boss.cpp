@@ -4,7 +4,7 @@
 // bullets from its wings (attack 3).
 #include "enemies/boss.h"
 #include "enemies/enemies.h"
-#include "gameplay/boss_control.h"
+#include "enemies/stages.h"
 #include "objects/bullets.h"
 #include "objects/motion.h"
 #include "objects/objects.h"
@@ -15,12 +15,15 @@ namespace {
 
 enum : int32_t { Entry = 0, CrossingFans = 1, AimedFanAndRings = 2, WingSpray = 3, Death = 4 };
 
-constexpr BossLife NextLives[] = {{10000, 3000, 30, WingSpray}};
+constexpr BossLife Lives[] = {
+    //  Hp  time limit  wait  first attack
+    {10000, 3000, 0, Entry},
+    {10000, 3000, 30, WingSpray},
+};
+static_assert(FirstLifeFits(Lives, Stage1Kinds[stage1::KindBoss]));
 
 // The second life drifts at once, though it fires only after its wait.
 void NewLife(int slot, int32_t) { SetVel(slot, 1800, 1000); }
-
-constexpr BossFigures Figures{NextLives, Death, NewLife};
 
 // The muzzle under the boss's nose.
 int32_t MuzzleX(int slot) { return Sprites.Sprite(slot).X + 102; }
@@ -96,8 +99,16 @@ void Attack(int slot, int32_t t) {
   }
 }
 
+constexpr BossFigures Figures{Lives, Death, Attack, NewLife};
+
 }  // namespace
 
-void Stage1Boss(int slot) { RunBoss(slot, Figures, Attack); }
+// Down from above the field at 2 pixels a frame.
+void Stage1BossStart(int slot) {
+  SetVel(slot, 0, 2000);
+  BeginBoss(slot, Lives[0].TimeLimit, 0);
+}
+
+void Stage1Boss(int slot) { RunBoss(slot, Figures); }
 
 }  // namespace omb

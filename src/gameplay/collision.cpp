@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "enemies/boss.h"
 #include "enemies/enemies.h"
 #include "gameplay/effects.h"
 #include "gameplay/player.h"
@@ -14,6 +15,7 @@
 #include "shell/game_vars.h"
 #include "shell/shell.h"
 #include "shell/sound_service.h"
+#include "shell/start_values.h"
 
 namespace omb {
 namespace {
@@ -38,7 +40,7 @@ double Squared(double r) { return r * r; }
 
 }  // namespace
 
-void ResetCollision() { LastHitX = LastHitY = 0; }
+void ResetCollision() { RestoreStartValues<LastHitX, LastHitY>(); }
 
 int FindBoxHit(int i, int lo, int hi) {
   for (int j = FindActive(lo, hi); j != -1; j = FindActive(j + 1, hi)) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "enemies/boss.h"
 #include "enemies/enemies.h"
 #include "gameplay/player.h"
 #include "gameplay/weapons.h"
@@ -14,6 +15,7 @@
 #include "shell/game_vars.h"
 #include "shell/shell.h"
 #include "shell/sound_service.h"
+#include "shell/start_values.h"
 #include "shell/state_entry.h"
 
 namespace omb {
@@ -38,13 +40,6 @@ void BossPanel() {
   const int32_t digits[3] = {t / 100 % 10, t / 10 % 10, t % 10};
   for (int k = 0; k < 3; ++k) Sprites.Sprite(BossTimerDigits + k).Shape = 105 + digits[k] + flash;
   if (t <= 10 && BossState.TimeLeft % 50 == 0) SoundRequest[3] = true;  // a tick each second
-
-  if (Player.Alive) --BossState.TimeLeft;
-  if (BossState.TimeLeft < 1) {
-    // Out of time: the behaviour ends this life without its bounty.
-    Enemy(BossState.Slot).Hp = 0;
-    BossState.ScoreFactor = 0;
-  }
 }
 
 void ShowBossPanel(bool shown) {
@@ -106,8 +101,8 @@ void PanelLines(int32_t& c) {
   }
 }
 
-// The clear banner of stages 1 to 3 starts the next stage when it ends; on
-// stage 4 its end ends the game.
+// The clear banner starts the next stage when it ends; on the last stage its
+// end ends the game.
 TextLine BannerText() {
   switch (BannerKind) {
     case BannerStage:
@@ -115,7 +110,7 @@ TextLine BannerText() {
     case BannerWarning:
       return TextLine("CAUTION!");
     case BannerCleared:
-      if (Stage == 4) {
+      if (Stage == StageCount) {
         AllClear = BannerTimer == 0;
         GameCleared = 1;
         return TextLine("ALL CLEAR!");
@@ -175,7 +170,7 @@ void EndOfGame(int32_t& c) {
 
 }  // namespace
 
-void ResetHud() { BannerKind = BannerTimer = BannerLength = 0; }
+void ResetHud() { RestoreStartValues<BannerKind, BannerTimer, BannerLength>(); }
 
 void ShowBanner(int32_t kind, int32_t frames) {
   BannerKind = kind;
@@ -202,8 +197,11 @@ int32_t NoBombBonus(int32_t streak) {
 void UpdatePanel() {
   CheckBombGauge();
   Sprites.SetDrawWidth(BombGaugeBar, Bombs.Gauge * 160 / 10000);
-  ++BossState.Clock;
-  if (BossState.Present) BossPanel();
+  TickBossClock();
+  if (BossState.Present) {
+    BossPanel();
+    CountBossTime();
+  }
   ShowBossPanel(BossState.Present);
 }
 

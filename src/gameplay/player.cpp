@@ -15,14 +15,33 @@
 #include "shell/components.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
+#include "shell/start_values.h"
 
 namespace omb {
 
 void ResetPlayerVars() {
-  Player = PlayerRecord{};
-  Bombs = BombRecord{};
-  BarrierSize = ShotMeter = ShotFrame = PodAngle = OrbitAngle = ShipBank = 0;
-  Invuln = AimTarget = PopupCursor = 0;
+  RestoreStartValues<Player, Bombs, BarrierSize, ShotMeter, ShotFrame, PodAngle, OrbitAngle, ShipBank, Invuln,
+                     AimTarget, PopupCursor, ActionNow, ActionPrev>();
+}
+
+void PlayerGameStart() {
+  // The records' counts start afresh; their rules' figures (Odds, and the
+  // contact goal the stage has just set) are the mode's business.
+  Player.Life = 10000;
+  Player.Damage = 1000;
+  Player.ContactCount = 0;
+  Player.HitsByCancellable = Player.HitsBySolid = Player.DamageTaken = 0;
+  // The game before may have ended with the ship lost; the first frame's
+  // mode rules and play time must not depend on that, or a replay would
+  // differ from the game it recorded.
+  Player.Alive = true;
+  Bombs = BombRecord{.Stock = 3};
+  Invuln = 250;
+  ShipBank = PodAngle = OrbitAngle = BarrierSize = 0;
+  ShotMeter = ShotFrame = PopupCursor = 0;
+  // A recorded game and its playback must agree on the first frame, so no
+  // action is carried over from an earlier game: a bomb or barrier button
+  // held at the end of the last one would otherwise not trigger now.
   ActionNow.fill(false);
   ActionPrev.fill(false);
 }
@@ -51,7 +70,7 @@ void PlayFrame() {
   UpdateEffects();
   UpdatePopups();
   UpdatePanel();
-  DrawHud();
+  DrawHud();  // where a stage's clear banner runs out, the next stage begins
   UpdateStars();
   ++StageFrame;
 }

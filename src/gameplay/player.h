@@ -44,6 +44,8 @@ inline std::array<bool, 4> ActionNow{};
 inline std::array<bool, 4> ActionPrev{};
 
 void ResetPlayerVars();
+// The ship, its energy, bombs, barrier and attachments as a game starts them.
+void PlayerGameStart();
 
 // The play frame: every gameplay process in its fixed order.
 void PlayFrame();

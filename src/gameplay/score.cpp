@@ -1,5 +1,6 @@
 #include "gameplay/score.h"
 
+#include "enemies/boss.h"
 #include "enemies/enemies.h"
 #include "gameplay/collision.h"
 #include "gameplay/player.h"

@@ -1,6 +1,7 @@
 // The player's weapons.
 #include "gameplay/weapons.h"
 
+#include "enemies/boss.h"
 #include "enemies/enemies.h"
 #include "gameplay/player.h"
 #include "gameplay/score.h"

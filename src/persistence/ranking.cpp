@@ -6,6 +6,7 @@
 #include "persistence/replay.h"
 #include "persistence/text_file.h"
 #include "shell/game_vars.h"
+#include "shell/start_values.h"
 
 namespace omb {
 namespace {
@@ -25,13 +26,7 @@ std::string SetAside() {
 
 }  // namespace
 
-void ResetRankingTables() {
-  for (RankingTable& table : Ranking) {
-    for (int p = 0; p < 10; ++p) table[p] = (10 - p) * 1000;
-    for (int c = 0; c < 20; ++c) table[10 + c] = c % 3;
-  }
-  RankingClear = false;
-}
+void ResetRankingTables() { RestoreStartValues<Ranking, RankingClear>(); }
 
 int32_t RankInsert(int32_t score, int32_t mode) {
   if (ReplayPlaying) return 0;  // a replayed game never enters the ranking

@@ -10,10 +10,18 @@ namespace omb {
 // their SubShot at 10..19 and their SpecialWeapon at 20..29.
 using RankingTable = std::array<int32_t, 30>;
 
-inline std::array<RankingTable, 5> Ranking{};
+// The defaults of every table: 10000 down to 1000, weapons in turn.
+constexpr std::array<RankingTable, 5> DefaultRanking() {
+  RankingTable table{};
+  for (int p = 0; p < 10; ++p) table[p] = (10 - p) * 1000;
+  for (int c = 0; c < 20; ++c) table[10 + c] = c % 3;
+  return {table, table, table, table, table};
+}
+
+inline std::array<RankingTable, 5> Ranking = DefaultRanking();
 inline bool RankingClear = false;  // the options screen asks for a reset
 
-// Every table back to the defaults: 10000 down to 1000, weapons in turn.
+// Every table back to the defaults.
 void ResetRankingTables();
 
 // "ranking.txt": the five tables, 150 lines.

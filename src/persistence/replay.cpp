@@ -1,16 +1,14 @@
 #include "persistence/replay.h"
 
+#include "shell/start_values.h"
+
 namespace omb {
 
 void ResetReplayVars() {
-  ReplayPlaying = false;
-  ReplaySlot = 1;
-  ReplaySlotUsed.fill(false);
-  ReplayFrame = 0;
+  // The recorded words are many and all start at 0.
   ReplayInput.fill(0);
-  ReplayStageLength.fill(0);
-  ReplaySys.fill(0);
-  ReplayDate.fill(0);
+  RestoreStartValues<ReplayPlaying, ReplaySlot, ReplaySlotUsed, ReplayFrame, ReplayStageLength, ReplaySys,
+                     ReplayDate>();
 }
 
 }  // namespace omb

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "enemies/boss.h"
 #include "enemies/enemies.h"
 #include "enemies/script.h"
 #include "gameplay/collision.h"

@@ -7,23 +7,16 @@
 #include "shell/components.h"
 #include "shell/shell.h"
 #include "shell/sound_service.h"
+#include "shell/start_values.h"
 #include "shell/states.h"
 
 namespace omb {
 
 void ResetShell() {
-  GameState = PrevGameState = 0;
-  FrameCount = StageFrame = MeasuredFps = 0;
-  FullScreen = false;
-  FrameSkip = 1;
-  FrameSkipOn = false;
-  WaitOn = true;
-  MusicOn = false;
-  NowTick = LastTick = 0;
-  AxisX = AxisY = AxisXPrev = AxisYPrev = 0;
-  ButtonsNow = ButtonsPrev = PadNow = PadPrev = 0;
-  TerminateRequested = false;
-  SkipDrawing = false;
+  RestoreStartValues<GameState, PrevGameState, FrameCount, StageFrame, MeasuredFps, FullScreen, FrameSkip,
+                     FrameSkipOn, WaitOn, MusicOn, NowTick, LastTick, AxisX, AxisY, AxisXPrev, AxisYPrev,
+                     ButtonsNow, ButtonsPrev, PadNow, PadPrev, DirectPlayRequest, TerminateRequested,
+                     SkipDrawing>();
 }
 
 int FormatCaption(char* out, int size) {

@@ -12,7 +12,8 @@ enum : int32_t { SubTilt = 0, SubCurve = 1, SubWave = 2 };
 enum : int32_t { SpecialLaser = 0, SpecialEnergy = 1, SpecialAim = 2 };
 
 inline int32_t Score = 0;
-inline int32_t Stage = 1;          // 1 to 4
+inline constexpr int32_t StageCount = 4;
+inline int32_t Stage = 1;  // 1 to StageCount
 inline int32_t GameMode = 0;       // selects the ranking table too
 inline int32_t SubShot = 0;
 inline int32_t SpecialWeapon = 0;

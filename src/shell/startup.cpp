@@ -19,6 +19,7 @@
 #include "shell/components.h"
 #include "shell/shell.h"
 #include "shell/sound_service.h"
+#include "shell/start_values.h"
 #include "shell/state_entry.h"
 
 namespace omb {
@@ -48,8 +49,7 @@ void ResetAllVariables() {
   ResetHud();
   ResetRankingTables();
   ResetObjects();
-  RandSeed = 0;
-  DirectPlayRequest = DirectPlay{};
+  RestoreStartValues<RandSeed>();
 }
 
 void FormCreate() {

@@ -3,8 +3,10 @@
 // drawn here, in this order: the stage script, then the stars.
 #include "shell/state_entry.h"
 
+#include "enemies/boss.h"
 #include "enemies/enemies.h"
 #include "enemies/script.h"
+#include "enemies/stages.h"
 #include "gameplay/hud.h"
 #include "gameplay/player.h"
 #include "gameplay/stars.h"
@@ -109,52 +111,28 @@ void EnterWeaponSelect() {
 
 void GameStart() {
   BulletCount = 0;
-  ShipBank = 0;
   Score = 0;
-  if (Stage < 1 || Stage > 4) Stage = 1;
+  if (Stage < 1 || Stage > StageCount) Stage = 1;
   WriteReplaySettings();  // a live game only
   ReplayFrame = 0;
   StageStart();
   ResetBulletTypes();
-  Invuln = 250;
-  PodAngle = 0;
-  Bombs.Gauge = 0;
-  Bombs.Timer = 0;
-  BarrierSize = 0;
-  OrbitAngle = 0;
+  PlayerGameStart();
   ScriptHold = false;
   AllClear = false;
-  Player.Life = 10000;
-  Player.Damage = 1000;
-  Player.ContactCount = 0;
-  Player.HitsByCancellable = Player.HitsBySolid = Player.DamageTaken = 0;
-  Bombs.Stock = 3;
-  Bombs.Used = Bombs.NoBombStreak = Bombs.UsedAtStageStart = 0;
-  PopupCursor = 0;
-  ShotMeter = 0;
-  ShotFrame = 0;
   PlayTime = 0;
   // A replay's summary put its own counts here to be shown; a game counts
   // its own from zero, so a replayed game ends with the counts it recorded.
   BulletsFired = 0;
   BulletsFiredMark = 0;
   GameCleared = 0;
-  // The game before may have ended with the ship lost; the first frame's
-  // mode rules and play time must not depend on that, or a replay would
-  // differ from the game it recorded.
-  Player.Alive = true;
-  // A recorded game and its playback must agree on the first frame, so no
-  // action is carried over from an earlier game: a bomb or barrier button
-  // held at the end of the last one would otherwise not trigger now.
-  ActionNow.fill(false);
-  ActionPrev.fill(false);
 }
 
 void StageStart() {
   ResetBossState();
   ScriptPos = 0;
   FrameCount = 0;
-  BuildStageScript(StageLook[Stage - 1]);
+  BuildStageScript(LookOf(Stage));
   BuildEnemyKinds();
   if (GameMode == ModeAnother) {
     Player.ContactGoal = 1000;

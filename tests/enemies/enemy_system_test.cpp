@@ -1,3 +1,4 @@
+#include "enemies/boss.h"
 #include "enemies/enemies.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "enemies/script.h"
+#include "enemies/stages.h"
 #include "objects/motion.h"
 
 namespace omb {

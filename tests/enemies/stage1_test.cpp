@@ -3,8 +3,8 @@
 
 #include <vector>
 
+#include "enemies/boss.h"
 #include "enemies/enemies.h"
-#include "gameplay/boss_control.h"
 #include "gameplay/hud.h"
 #include "play_fixture.h"
 

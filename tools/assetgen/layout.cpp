@@ -46,7 +46,7 @@ std::span<const Run> StageRuns(int stage) {
   return {};
 }
 
-int StageImage(int stage, int slot) { return omb::StageSheetImages[stage - 1][slot - 7]; }
+int StageImage(int stage, int slot) { return omb::StageArts[stage - 1].SheetImages[slot - 7]; }
 
 Placed StartupCell(int shape, int i) {
   shape += i;

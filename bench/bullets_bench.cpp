@@ -15,6 +15,7 @@
 #include "shell/components.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
+#include "scratch_game.h"
 
 namespace {
 
@@ -74,4 +75,4 @@ BENCHMARK(BM_PlayFrame_FullPool);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+OMBREZZA_BENCHMARK_MAIN()

@@ -10,8 +10,8 @@
 #include "media/debuglog.h"
 #include "media/pacing.h"
 #include "platform/headless/headless_platform.h"
-#include "scratch_dir.h"
 #include "shell/shell.h"
+#include "scratch_game.h"
 
 namespace omb {
 namespace {
@@ -32,7 +32,6 @@ double Seconds(clockid_t clock) {
 
 void BM_PacedFrames(benchmark::State& state) {
   SetFailureSinkForTests([](std::string_view) {});
-  ScratchDirectory dir;
   PacedPlatform platform;
   ThePlatform = &platform;
   FormCreate();
@@ -73,4 +72,4 @@ BENCHMARK(BM_PacedFrames)->Iterations(1)->Unit(benchmark::kMillisecond)->UseReal
 }  // namespace
 }  // namespace omb
 
-BENCHMARK_MAIN();
+OMBREZZA_BENCHMARK_MAIN()

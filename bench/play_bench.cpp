@@ -2,7 +2,8 @@
 // drawn, one frame of the stage 1 boss fight at its busiest, a whole stage
 // skipping the drawing, and the allocations of 10,000 play frames. Run from
 // the game directory (for example build/game) so the sheets are drawn;
-// elsewhere they are blank and only the logic is measured.
+// elsewhere they are blank and only the logic is measured. Either way it
+// plays in a scratch copy, leaving the player's files alone.
 //
 //   cd build/game && ../bench/play_bench --benchmark_min_time=1
 #include <benchmark/benchmark.h>
@@ -25,6 +26,7 @@
 #include "shell/components.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
+#include "scratch_game.h"
 
 namespace omb {
 namespace {
@@ -210,4 +212,4 @@ BENCHMARK(BM_AllocationsIn10000PlayFrames)->Iterations(1)->Unit(benchmark::kMill
 }  // namespace
 }  // namespace omb
 
-BENCHMARK_MAIN();
+OMBREZZA_BENCHMARK_MAIN()

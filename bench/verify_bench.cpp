@@ -4,7 +4,6 @@
 // start-up included. Run it from build/game/.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 
 #include "app/verify.h"
@@ -12,9 +11,9 @@
 #include "persistence/replay.h"
 #include "platform/headless/headless_platform.h"
 #include "stage_input.h"
-#include "scratch_dir.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
+#include "scratch_game.h"
 
 namespace omb {
 namespace {
@@ -47,15 +46,6 @@ int32_t RecordStageOne() {
 
 void BM_VerifyReplayOfStageOne(benchmark::State& state) {
   SetFailureSinkForTests([](std::string_view) {});
-  // Run from the game directory: its assets are read as the program reads
-  // them, while the replay files go to a scratch directory.
-  const std::filesystem::path game = std::filesystem::current_path();
-  ScratchDirectory dir;
-  std::filesystem::create_directory("replay");
-  for (const char* asset : {"cg.qda", "wave", "midi"}) {
-    std::error_code ec;
-    if (std::filesystem::exists(game / asset)) std::filesystem::create_symlink(game / asset, asset, ec);
-  }
   const int32_t frames = RecordStageOne();
   int status = -1;
   for (auto _ : state) {
@@ -77,4 +67,4 @@ BENCHMARK(BM_VerifyReplayOfStageOne)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace omb
 
-BENCHMARK_MAIN();
+OMBREZZA_BENCHMARK_MAIN()

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "app/gallery.h"
-#include "app/options.h"
+#include "app/command_line.h"
 #include "app/verify.h"
 #include "media/game_paths.h"
 #include "media/platform.h"

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "shell/game_vars.h"
+
 namespace omb {
 
 constexpr int ReplayInputLength = 25001;  // words of one stage, at most
@@ -13,7 +15,7 @@ inline int32_t ReplaySlot = 1;
 inline std::array<bool, 150> ReplaySlotUsed{};
 inline int32_t ReplayFrame = 0;
 inline std::array<int32_t, ReplayInputLength> ReplayInput{};
-inline std::array<int32_t, 5> ReplayStageLength{};
+inline std::array<int32_t, StageCount + 1> ReplayStageLength{};  // by stage; entry 0 is never used
 inline std::array<int32_t, 31> ReplaySys{};
 // When the game ended: year, month, day, hour, minute, second, millisecond.
 inline std::array<uint16_t, 7> ReplayDate{};

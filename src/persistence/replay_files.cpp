@@ -117,7 +117,7 @@ constexpr FieldRange PlayableRanges[] = {
     {0, 0, 3, "button 1"},      {1, 0, 3, "button 2"},         {2, 0, 3, "button 3"},
     {3, 0, 3, "button 4"},      {4, 0, 3, "button 5"},         {5, 0, 3, "button 6"},
     {SysSubShot, 0, 2, "sub shot"}, {SysSpecialWeapon, 0, 2, "special weapon"},
-    {SysGameMode, 0, 4, "game mode"}, {SysStartStage, 1, 4, "start stage"},
+    {SysGameMode, 0, 4, "game mode"}, {SysStartStage, 1, StageCount, "start stage"},
     {SysBulletStyle, 0, 4, "bullet style"},
 };
 
@@ -170,7 +170,7 @@ void WriteReplayResult() {
 void SaveStageReplay(int32_t a) {
   if (ReplayPlaying) return;
   const int32_t s = Stage - 1 + a;
-  if (s < 1 || s > 4) return;
+  if (s < 1 || s > StageCount) return;
   const int32_t length = ReplayFrame < 0 ? 0 : ReplayFrame > MaxStageLength ? MaxStageLength : ReplayFrame;
   ReplayStageLength[s] = length;
   Write(TempStage(0), ReplayStageLength);
@@ -189,7 +189,7 @@ void LoadReplayInfo(int32_t slot, bool saved) {
 }
 
 void LoadStageInput() {
-  if (Stage < 1 || Stage > 4) return;
+  if (Stage < 1 || Stage > StageCount) return;
   const int32_t n = StageLength(Stage);
   ReadWhenPresent(SlotStage(ReplaySlot, Stage), std::span<int32_t>(ReplayInput.data(), static_cast<std::size_t>(n) + 1));
 }
@@ -198,11 +198,11 @@ void SaveReplay(int32_t n) {
   if (n < 0 || n >= SlotCount) return;
   if (FileExists(SlotSummary(n).c_str())) {
     std::remove(SlotSummary(n).c_str());
-    for (int k = 0; k <= 4; ++k) std::remove(SlotStage(n, k).c_str());
+    for (int k = 0; k <= StageCount; ++k) std::remove(SlotStage(n, k).c_str());
   }
   // The summary marks the slot as used; it goes first, as it always has.
   Move(TempSummary(), SlotSummary(n));
-  for (int k = 0; k <= 4; ++k) Move(TempStage(k), SlotStage(n, k));
+  for (int k = 0; k <= StageCount; ++k) Move(TempStage(k), SlotStage(n, k));
 }
 
 void FindUsedReplaySlots() {
@@ -231,7 +231,7 @@ bool ReplaySlotPlayable(int32_t slot) {
   }
   const int32_t first = sys[SysStartStage];
   const int32_t last = sys[SysLastStage];
-  if (last < first || last > 4) {
+  if (last < first || last > StageCount) {
     return Unplayable(summary, "stages " + std::to_string(first) + " to " + std::to_string(last));
   }
   const ReplayPath lengthFile = SlotStage(slot, 0);

@@ -29,7 +29,7 @@ constexpr std::array<int32_t, 5> TitleTargets = {StateWeaponSelect, StateReplayS
 }  // namespace
 
 void TitleFrame() {
-  MenuInput(3, 4, FrameCount);
+  MenuInput(StageCount - 1, static_cast<int32_t>(TitleItems.size()) - 1, FrameCount);  // the stage, the item
 
   int32_t cursor = 0;
   TextY = 252;

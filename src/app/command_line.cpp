@@ -1,4 +1,4 @@
-#include "app/options.h"
+#include "app/command_line.h"
 
 #include <charconv>
 #include <string_view>
@@ -91,7 +91,7 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
       if (!ParseFrameFile(value(), f)) return bad("expects N:PATH with N counting frames from 1");
       (arg == "--dump" ? out.Dumps : out.Screenshots).push_back(std::move(f));
     } else if (arg == "--play") {
-      if (!ParseInt(value(), number) || number < 1 || number > 4) return bad("expects a stage 1 to 4");
+      if (!ParseInt(value(), number) || number < 1 || number > StageCount) return bad("expects a stage 1 to 4");
       out.PlayStage = static_cast<int32_t>(number);
     } else if (arg == "--weapons") {
       const std::string_view w = value();

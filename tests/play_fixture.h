@@ -1,5 +1,4 @@
-// Play without a running game: every variable at its start value, the shape
-// table filled (the sheets themselves are not needed), stage 1's enemy kinds,
+// Play without a running game: the game test's start, stage 1's enemy kinds,
 // and the ship alive at its start place. For tests of single play routines.
 #pragma once
 #include <gtest/gtest.h>
@@ -10,7 +9,7 @@
 #include "enemies/boss.h"
 #include "enemies/enemies.h"
 #include "gameplay/player.h"
-#include "media/debuglog.h"
+#include "game_test.h"
 #include "objects/bullets.h"
 #include "objects/motion.h"
 #include "objects/objects.h"
@@ -52,13 +51,10 @@ inline std::string TextRow(int32_t y) {
   return row;
 }
 
-class PlayTest : public ::testing::Test {
+class PlayTest : public GameTest {
  protected:
   void SetUp() override {
-    SetFailureSinkForTests([](std::string_view) {});  // no archive here
-    ResetAllVariables();
-    Sprites.Create();
-    LoadShapes();
+    GameTest::SetUp();
     BulletTypes = StartBulletTypes;
     BuildEnemyKinds();
     PlaceShip(216, 420);
@@ -71,8 +67,6 @@ class PlayTest : public ::testing::Test {
     Player.Alive = true;
     Player.Odds = 2;
   }
-  void TearDown() override { SetFailureSinkForTests(nullptr); }
-
 };
 
 }  // namespace omb

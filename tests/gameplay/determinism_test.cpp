@@ -2,6 +2,15 @@
 // allocate: replays and the frame budget both rest on it.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "counting_new.h"
 #include "game_fixture.h"
 #include "media/music.h"
@@ -34,7 +43,7 @@ std::string StateAfter(int frames, const std::string& input, int sub = 0, int sp
   return DumpState();
 }
 
-uint64_t Fnv1a(const std::string& text) {
+uint64_t Fnv1a(std::string_view text) {
   uint64_t h = 1469598103934665603ull;
   for (unsigned char c : text) {
     h ^= c;
@@ -62,20 +71,134 @@ std::string WholeStageInput() {
   return input;
 }
 
-// The state at the end of two whole stage-1 runs: THEATER until stage 2 has
-// begun, and NORMAL until well after the ship was lost. Any change to the
-// play frame's arithmetic or to the order of random draws moves this hash;
-// when such a change is meant, put the printed value here with the change.
-constexpr uint64_t GoldenHash = 0x976aa48343dbf1e1;
+// The state dump in parts, so that a golden master that moves says what
+// moved. Each top-level key goes to the first part whose prefix it has.
+enum Part { RandomSeed, Score, Ship, Script, Boss, EnemyRecords, Objects, Sprites, Rest, PartCount };
+constexpr const char* PartNames[PartCount] = {"random seed", "score",   "ship and bombs", "script and stage",
+                                              "boss state",  "enemy records", "objects", "sprites", "the rest"};
+constexpr std::pair<const char*, Part> PartPrefixes[] = {
+    {"RandSeed", RandomSeed}, {"Score", Score},         {"Bonus", Score},        {"Player.", Ship},
+    {"Bombs.", Ship},         {"BarrierSize", Ship},    {"ShipBank", Ship},      {"Invuln", Ship},
+    {"PodAngle", Ship},       {"OrbitAngle", Ship},     {"Shot", Ship},          {"Script", Script},
+    {"Stage", Script},        {"Banner", Script},       {"BossState.", Boss},    {"Enemies", EnemyRecords},
+    {"Objects", Objects},     {"Sprites", Sprites},
+};
 
-TEST(DeterminismTest, GoldenMasterOfWholeStageOneRuns) {
-  const std::string input = WholeStageInput();
-  const std::string theater = StateAfter(6000, input, 0, 0, ModeTheater);
-  const std::string normal = StateAfter(6000, input, 1, 2, ModeNormal);
-  EXPECT_NE(theater.find("\"Stage\": 2,"), std::string::npos) << "the boss was destroyed";
-  EXPECT_NE(normal.find("\"Player.Alive\": 0,"), std::string::npos) << "the ship was lost";
-  const uint64_t hash = Fnv1a(theater + normal);
-  EXPECT_EQ(hash, GoldenHash) << "new hash 0x" << std::hex << hash;
+using PartHashes = std::array<uint32_t, PartCount>;
+
+PartHashes HashParts(const std::string& dump) {
+  std::array<std::string, PartCount> parts;
+  Part part = Rest;
+  std::istringstream lines(dump);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("  \"", 0) == 0) {  // a top-level key
+      part = Rest;
+      for (const auto& [prefix, p] : PartPrefixes) {
+        if (line.compare(3, std::strlen(prefix), prefix) == 0) {
+          part = p;
+          break;
+        }
+      }
+    }
+    parts[part] += line + "\n";
+  }
+  PartHashes hashes{};
+  for (int p = 0; p < PartCount; ++p) {
+    const uint64_t h = Fnv1a(parts[p]);
+    hashes[p] = static_cast<uint32_t>(h ^ (h >> 32));
+  }
+  return hashes;
+}
+
+// A golden run: a game from `--play STAGE` with the whole-stage input, its
+// state hashed part by part every 1000 frames. `Golden` holds a line per
+// checkpoint: its frame, then the hash of each part in PartNames' order.
+struct GoldenRun {
+  const char* Name;
+  int Stage, Sub, Special, Mode;
+  const char* EndsWith;  // in the last dump: what the run is there to reach
+  const char* Golden;
+};
+
+// THEATER until stage 2 has begun, and NORMAL until well after the ship was
+// lost. Any change to the play frame's arithmetic or to the order of random
+// draws moves these hashes; when such a change is meant, put the printed
+// tables here with the change, and GoldenHash, the hash of the runs' last
+// dumps, with them.
+constexpr GoldenRun GoldenRuns[] = {
+    {"stage 1 THEATER", 1, 0, 0, ModeTheater, "\"Stage\": 2,", R"(
+1000 50afca43 58537959 43177001 081465f7 e1fabc32 ed89ffa4 25c9a150 0ffdd342 8b1bfbfe
+2000 6d389e28 87acf165 fbb3d87e 45aab2ad 0a425d4d d6c94026 61ebe2f7 551faf0a a38cfb70
+3000 6d3ce1d9 bc7b191e 08c0e0de 394e5779 90485f45 60781d40 484195eb e6d031c1 5b1f132f
+4000 a1654c34 7376ae7e b7bf6a5d 9e1e7a4d ea67cdbe b1ac151c 4963c628 db891683 a9048360
+5000 9058258c 7bfb7f91 72ac63a6 f99db9ae a1b6a6f9 fee355a3 d16e9d8f 14cc83ea 472f668f
+6000 525184b2 5a06036f d56eba73 dbddb610 c3759a65 df77435c 3d9d38f4 4d282604 17c68ddf
+)"},
+    {"stage 1 NORMAL", 1, 1, 2, ModeNormal, "\"Player.Alive\": 0,", R"(
+1000 2c82a491 28a33aca f4349f5c 081465f7 e1fabc32 b51ed649 1d2dc487 7c95157e 74149cac
+2000 a05e6793 b2f19ae6 7081eea0 008837f1 0a425d4d 461f2854 61720a38 4c034acb 7f03a44d
+3000 61d67f8e 4510ca3b 674ad1c0 394e5779 7c81b948 4535b152 1f0b96b9 5a069461 8516d377
+4000 16fa1a78 a27a2733 87753817 9e1e7a4d e5aabe79 4bb18ab3 edf3fdeb 37a8de75 5878b981
+5000 87bf43a5 9395763d 4d6be92d e157dc9f 9bc9e8a4 0b6e4a76 0d726a8f a2e47122 1baa7c56
+6000 6c5905c8 9395763d 4d6be92d 3f0bde8e 4fe3666e 0b6e4a76 d909fe5b bb507489 80128ce7
+)"},
+};
+constexpr uint64_t GoldenHash = 0x976aa48343dbf1e1;
+constexpr int CheckpointEvery = 1000, CheckpointCount = 6;
+
+std::string Table(const std::vector<PartHashes>& checkpoints) {
+  std::string table;
+  char line[16];
+  for (std::size_t k = 0; k < checkpoints.size(); ++k) {
+    table += std::to_string((k + 1) * CheckpointEvery);
+    for (const uint32_t h : checkpoints[k]) {
+      std::snprintf(line, sizeof line, " %08x", h);
+      table += line;
+    }
+    table += "\n";
+  }
+  return table;
+}
+
+TEST(DeterminismTest, GoldenMasters) {
+  std::string ends;
+  for (const GoldenRun& run : GoldenRuns) {
+    HeadlessGame game(WholeStageInput(), run.Stage, run.Sub, run.Special, run.Mode);
+    ButtonFunction = {0, 1, 2, 3, 3, 3};
+    std::vector<PartHashes> checkpoints;
+    std::vector<int32_t> stages;
+    std::string dump;
+    for (int k = 0; k < CheckpointCount; ++k) {
+      game.Frames(CheckpointEvery);
+      dump = DumpState();
+      checkpoints.push_back(HashParts(dump));
+      stages.push_back(Stage);
+    }
+    ends += dump;
+    EXPECT_NE(dump.find(run.EndsWith), std::string::npos) << run.Name << " no longer reaches " << run.EndsWith;
+    const std::string table = Table(checkpoints);
+    if (table == run.Golden + 1) continue;  // past the raw string's first line break
+    // Where it first moved, and what moved there.
+    std::istringstream golden(run.Golden + 1);
+    for (std::size_t k = 0; k < checkpoints.size(); ++k) {
+      std::string line;
+      std::getline(golden, line);
+      std::istringstream fields(line);
+      int frame = 0;
+      fields >> frame;
+      std::string moved;
+      for (int p = 0; p < PartCount; ++p) {
+        uint32_t h = 0;
+        fields >> std::hex >> h;
+        if (h != checkpoints[k][p]) moved += std::string(moved.empty() ? "" : ", ") + PartNames[p];
+      }
+      if (moved.empty()) continue;
+      ADD_FAILURE() << run.Name << ": at frame " << (k + 1) * CheckpointEvery << " (stage " << stages[k]
+                    << ") moved " << moved << "; the new table:\n" << table;
+      break;
+    }
+  }
+  EXPECT_EQ(Fnv1a(ends), GoldenHash) << "new hash 0x" << std::hex << Fnv1a(ends);
 }
 
 TEST(DeterminismTest, PlayFramesAllocateNothing) {

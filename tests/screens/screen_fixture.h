@@ -1,6 +1,5 @@
-// The front-end screens without a window: every variable at its start value,
-// the shape table filled, the headless platform taking the music commands,
-// and input words set by hand one frame at a time.
+// The front-end screens without a window: the game test's start, and input
+// words set by hand one frame at a time.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -9,15 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "media/debuglog.h"
-#include "media/platform.h"
-#include "platform/headless/headless_platform.h"
-#include "scratch_dir.h"
+#include "game_test.h"
 #include "screens/screens.h"
-#include "shell/assets.h"
-#include "shell/components.h"
 #include "shell/game_vars.h"
-#include "shell/shell.h"
 #include "shell/sound_service.h"
 #include "shell/states.h"
 
@@ -61,19 +54,8 @@ inline int CountShownText() {
   return n;
 }
 
-class ScreenTest : public ::testing::Test {
+class ScreenTest : public GameTest {
  protected:
-  void SetUp() override {
-    SetFailureSinkForTests([](std::string_view) {});  // no archive here
-    ResetAllVariables();
-    Sprites.Create();
-    LoadShapes();
-    ThePlatform = &platform;
-  }
-  void TearDown() override {
-    ThePlatform = nullptr;
-    SetFailureSinkForTests(nullptr);
-  }
 
   // The state's entry routine, as when the game arrives there.
   void Enter(int32_t state) {
@@ -97,9 +79,6 @@ class ScreenTest : public ::testing::Test {
     RunStateHandler(GameState);
     ++FrameCount;
   }
-
-  ScratchDirectory directory;  // the options screen saves option.txt
-  HeadlessPlatform platform;
 };
 
 }  // namespace omb

@@ -1,29 +1,18 @@
-// A shell on the headless platform, every variable at its start value, in a
-// directory of its own.
+// A shell on the headless platform: the game test's start, and a frame as the
+// platform's loop runs it.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "media/platform.h"
-#include "platform/headless/headless_platform.h"
-#include "scratch_dir.h"
-#include "shell/components.h"
-#include "shell/shell.h"
+#include "game_test.h"
 #include "shell/sound_service.h"
 
 namespace omb {
 
-class ShellTest : public ::testing::Test {
+class ShellTest : public GameTest {
  protected:
-  void SetUp() override {
-    ResetShell();
-    ResetSoundService();
-    Sprites.Create();
-    ThePlatform = &platform;
-  }
-  void TearDown() override { ThePlatform = nullptr; }
 
   // One turn of the platform's loop: events, then a frame.
   void Frame() {
@@ -36,9 +25,6 @@ class ShellTest : public ::testing::Test {
   std::vector<std::string> MusicLog() const {
     return {platform.MusicLog.begin(), platform.MusicLog.end()};
   }
-
-  ScratchDirectory directory;
-  HeadlessPlatform platform;
 };
 
 }  // namespace omb

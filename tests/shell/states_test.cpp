@@ -1,23 +1,35 @@
+#include <string>
+
+#include "gameplay/game_fixture.h"
 #include "objects/bullets.h"
 #include "persistence/options.h"
+#include "shell/components.h"
+#include "shell/dump.h"
 #include "shell/game_vars.h"
 #include "shell_fixture.h"
 
 namespace omb {
 namespace {
 
-// Wipes the game on both sides so that no other test sees it.
-class DirectPlayOptionsTest : public ShellTest {
- protected:
-  void SetUp() override {
-    ResetAllVariables();
-    ShellTest::SetUp();
+// The state before anything has run: every variable as declared. It is taken
+// while the program's statics are initialised, after the components this
+// file includes, and before any test can touch a variable.
+const std::string FreshStart = DumpState();
+
+// A game played, left, shut down; then the reset routines, and the sprite
+// registers made afresh as start-up makes them: nothing may be left of it.
+TEST(StartValuesTest, TheResetRoutinesGiveBackAFreshStart) {
+  {
+    HeadlessGame game("600 21\n200 96\n", 1);
+    game.Frames(800);
+    ASSERT_NE(DumpState(), FreshStart);
   }
-  void TearDown() override {
-    ShellTest::TearDown();
-    ResetAllVariables();
-  }
-};
+  ResetAllVariables();
+  Sprites.Create();
+  EXPECT_EQ(DumpState(), FreshStart);
+}
+
+using DirectPlayOptionsTest = ShellTest;
 
 TEST_F(DirectPlayOptionsTest, TheRequestsOptionsAreInPlaceBeforeGameStart) {
   ButtonFunction = DefaultButtonFunction;  // as read from the option file

@@ -33,7 +33,8 @@ bool IsBossEntry(int pos) {
 int32_t SetUpSpawn(int slot, int32_t spawn) {
   const StageRow* stage = RowOfLook(LookOf(Stage));
   const std::span<const SpawnRow> table = stage != nullptr ? stage->Spawns() : std::span<const SpawnRow>();
-  const SpawnRow row = spawn >= 0 && spawn < static_cast<int32_t>(table.size()) ? table[spawn] : SpawnRow{0, 0, nullptr};
+  const bool known = spawn >= 0 && spawn < static_cast<int32_t>(table.size());
+  const SpawnRow row = known ? table[spawn] : SpawnRow{0, 0, nullptr};
   ObjectTable[slot].Kind = row.Behaviour;
   if (row.Start != nullptr) row.Start(slot);
   SetEnemyTag(slot, row.Variant);

@@ -13,6 +13,8 @@
 
 #include "counting_new.h"
 #include "game_fixture.h"
+#include "gameplay/collision.h"
+#include "gameplay/player.h"
 #include "media/music.h"
 #include "shell/dump.h"
 #include "shell/game_vars.h"
@@ -199,6 +201,33 @@ TEST(DeterminismTest, GoldenMasters) {
     }
   }
   EXPECT_EQ(Fnv1a(ends), GoldenHash) << "new hash 0x" << std::hex << Fnv1a(ends);
+}
+
+// A new game from the title: its first five play frames.
+std::string NextGameStart(HeadlessGame& game) {
+  DirectPlayRequest = {true, 1, 0, 0, 0};
+  game.Frames(1 + 5);
+  return DumpState();
+}
+
+TEST(DeterminismTest, TwoGamesInARowStartAlikeHoweverTheFirstEnded) {
+  HeadlessGame game({}, 1);
+  ButtonFunction = {0, 1, 2, 3, 3, 3};
+  game.Frames(100);
+  FormKeyDown(KeyEscape);  // left with the ship alive
+  game.Frames(1);
+  ASSERT_EQ(GameState, StateTitle);
+  const std::string afterEscape = NextGameStart(game);
+
+  Invuln = 0;
+  Player.Life = 1;
+  PlayerHit(false);  // this one ends with the ship lost
+  game.Frames(60);
+  FormKeyDown(KeyEscape);
+  game.Frames(1);
+  const std::string afterLoss = NextGameStart(game);
+  EXPECT_EQ(afterEscape, afterLoss);
+  EXPECT_NE(afterLoss.find("\"PlayTime\": 5,"), std::string::npos);
 }
 
 TEST(DeterminismTest, PlayFramesAllocateNothing) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "game_fixture.h"
 #include "gameplay/player.h"
 #include "objects/motion.h"
@@ -10,6 +12,8 @@
 
 namespace omb {
 namespace {
+
+using V = std::vector<int32_t>;
 
 constexpr int32_t Left = 1, Up = 2, Right = 4, Down = 8, Shot = 16, BombButton = 32, Barrier = 64;
 
@@ -43,12 +47,8 @@ TEST(DirectPlayTest, TheFirstFrameEntersAndTheSecondPlays) {
   HeadlessGame game({}, 3, SubWave, SpecialEnergy, ModeTechnical);
   ActionPrev[ActionBomb] = true;  // left over from an earlier game
   game.Frames(1);
-  EXPECT_EQ(GameState, StatePlay);
-  EXPECT_EQ(PrevGameState, StatePlay);
-  EXPECT_EQ(Stage, 3);
-  EXPECT_EQ(SubShot, SubWave);
-  EXPECT_EQ(SpecialWeapon, SpecialEnergy);
-  EXPECT_EQ(GameMode, ModeTechnical);
+  EXPECT_EQ((V{GameState, PrevGameState, Stage, SubShot, SpecialWeapon, GameMode}),
+            (V{StatePlay, StatePlay, 3, SubWave, SpecialEnergy, ModeTechnical}));
   EXPECT_EQ(StageFrame, 0) << "the play frame has not run yet";
   EXPECT_FALSE(ActionPrev[ActionBomb]) << "GameStart clears the actions";
   EXPECT_TRUE(ObjectTable[PlayerSlot].Active);
@@ -72,35 +72,24 @@ TEST_F(PlayerTest, TheBarrierGrowsTowardItsTargetAndSlowsTheShip) {
   EXPECT_EQ(BarrierSize, 90);
   Hold(0, 100);
   EXPECT_EQ(BarrierSize, 0) << "let go, the barrier shrinks all the way";
-}
-
-TEST_F(PlayerTest, WithHalfTheEnergyTheBarrierGrowsTowardSeventyFive) {
-  Player.Life = 5000;
-  EXPECT_EQ(BarrierTarget(), 75);
+  Player.Life = 5000;  // half the energy: toward 75
   Hold(Barrier, 100);
   EXPECT_EQ(BarrierSize, 75);
   Player.Life = 0;
   EXPECT_EQ(BarrierTarget(), 60);
 }
 
-TEST_F(PlayerTest, TheShipStaysWithinItsBounds) {
+TEST_F(PlayerTest, TheShipStaysWithinItsBoundsAndAKnockBackDiesAway) {
   Hold(Left | Up, 200);
-  EXPECT_EQ(Ship().X, -20);
-  EXPECT_EQ(Ship().Y, -20);
+  EXPECT_EQ((V{Ship().X, Ship().Y}), (V{-20, -20}));
   Hold(Right | Down, 200);
-  EXPECT_EQ(Ship().X, 452);
-  EXPECT_EQ(Ship().Y, 452);
-}
-
-TEST_F(PlayerTest, AKnockBackCarriesTheShipAndDiesAway) {
+  EXPECT_EQ((V{Ship().X, Ship().Y}), (V{452, 452}));
   ObjectTable[PlayerSlot].VelX = -10000;
-  const int32_t x = Ship().X;
   Hold(0);
-  EXPECT_EQ(Ship().X, x - 10);
-  EXPECT_EQ(ObjectTable[PlayerSlot].VelX, -8800);
+  EXPECT_EQ((V{Ship().X, ObjectTable[PlayerSlot].VelX}), (V{442, -8800}));
 }
 
-TEST_F(PlayerTest, CurvePodsTurnWithTheStickAndStayTurned) {
+TEST_F(PlayerTest, PodsTurnWithTheStickCurveStaysTiltComesBackByTwo) {
   SubShot = SubCurve;
   Hold(Right, 100);
   EXPECT_EQ(PodAngle, 76);
@@ -108,16 +97,12 @@ TEST_F(PlayerTest, CurvePodsTurnWithTheStickAndStayTurned) {
   EXPECT_EQ(PodAngle, 76) << "letting go does not bring CURVE's pods back";
   Hold(Left, 200);
   EXPECT_EQ(PodAngle, -76);
-}
-
-TEST_F(PlayerTest, TiltPodsTiltFurtherOneWayAndComeBackByTwo) {
   SubShot = SubTilt;
+  PodAngle = 0;
   Hold(Left, 40);
-  EXPECT_EQ(PodAngle, WrapAngle(-64));
-  EXPECT_EQ(Sprites.Sprite(PodLeftSlot).Frame, -4);
+  EXPECT_EQ((V{PodAngle, Sprites.Sprite(PodLeftSlot).Frame}), (V{WrapAngle(-64), -4}));
   Hold(Right, 60);
-  EXPECT_EQ(PodAngle, 56);
-  EXPECT_EQ(Sprites.Sprite(PodRightSlot).Frame, 3);
+  EXPECT_EQ((V{PodAngle, Sprites.Sprite(PodRightSlot).Frame}), (V{56, 3}));
   Hold(0, 1);
   EXPECT_EQ(PodAngle, 54);
 }
@@ -137,14 +122,11 @@ TEST_F(PlayerTest, TheMarkersStandMirroredAroundTheShip) {
 
 TEST_F(PlayerTest, TheShipLeansAndChoosesItsPicture) {
   Hold(Left, 2);
-  EXPECT_EQ(ShipBank, -2);
-  EXPECT_EQ(Ship().Shape, 153);
+  EXPECT_EQ((V{ShipBank, Ship().Shape}), (V{-2, 153}));
   Hold(Left, 20);
-  EXPECT_EQ(ShipBank, -9);
-  EXPECT_EQ(Ship().Shape, 150);
+  EXPECT_EQ((V{ShipBank, Ship().Shape}), (V{-9, 150}));
   Hold(0, 3);
-  EXPECT_EQ(ShipBank, -6);
-  EXPECT_EQ(Ship().Shape, 151);
+  EXPECT_EQ((V{ShipBank, Ship().Shape}), (V{-6, 151}));
 }
 
 TEST_F(PlayerTest, HoldingTheBombButtonBombsOnce) {
@@ -195,8 +177,7 @@ TEST_F(PlayerTest, TheShieldBlinksAndFadesAsInvulnerabilityRunsOut) {
   AddInvuln(300);
   EXPECT_EQ(Invuln, 249);
   UpdateShield();
-  EXPECT_EQ(Invuln, 248);
-  EXPECT_EQ(Sprites.Sprite(ShieldSlot).Shape, 157);
+  EXPECT_EQ((V{Invuln, Sprites.Sprite(ShieldSlot).Shape}), (V{248, 157}));
   Invuln = 1;
   UpdateShield();
   EXPECT_FALSE(Sprites.Sprite(ShieldSlot).Visible) << "gone once invulnerability ends";

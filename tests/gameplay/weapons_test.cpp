@@ -5,14 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "gameplay/player.h"
-#include "objects/bullets.h"
-#include "objects/motion.h"
-#include "objects/objects.h"
-#include "shell/assets.h"
-#include "shell/components.h"
-#include "shell/game_vars.h"
-#include "shell/shell.h"
+#include "play_fixture.h"
 #include "shell/sound_service.h"
 
 namespace omb {
@@ -21,23 +14,17 @@ namespace {
 using V = std::vector<int32_t>;
 
 // The ship (48 x 48) at its start place between its pods; no game running.
-class WeaponsTest : public ::testing::Test {
+class WeaponsTest : public GameTest {
  protected:
   void SetUp() override {
-    ResetAllVariables();
-    Sprites.Create();
-    LoadShapes();
+    GameTest::SetUp();
     BulletTypes = StartBulletTypes;
     Activate(PlayerSlot, 216, 420);
     Sprites.Sprite(PlayerSlot).Shape = 153;
     Activate(PodLeftSlot, 176, 444);
     Activate(PodRightSlot, 272, 444);
   }
-  static int ActiveShots() {
-    int n = 0;
-    for (int j = FindActive(ShotFirst, ShotLast); j != -1; j = FindActive(j + 1, ShotLast)) ++n;
-    return n;
-  }
+  static int ActiveShots() { return CountActive(ShotFirst, ShotLast); }
   // A still captured bullet with its picture's top left at (x, y).
   static int Captured(int32_t x, int32_t y) {
     const int j = FindFree(BulletFirst, BulletLast);

@@ -6,12 +6,10 @@
 #include <numbers>
 #include <vector>
 
+#include "game_test.h"
 #include "gameplay/player.h"
 #include "objects/objects.h"
-#include "shell/assets.h"
-#include "shell/components.h"
 #include "shell/game_vars.h"
-#include "shell/shell.h"
 
 namespace omb {
 namespace {
@@ -19,12 +17,10 @@ namespace {
 using V = std::vector<int32_t>;
 
 // The shape table cut as at start-up (the sizes need no sheets).
-class BulletsTest : public ::testing::Test {
+class BulletsTest : public GameTest {
  protected:
   void SetUp() override {
-    ResetAllVariables();
-    Sprites.Create();
-    LoadShapes();
+    GameTest::SetUp();
     BulletTypes = StartBulletTypes;
   }
   // One field of every live bullet, in slot order.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "media/surface.h"
 #include "objects/motion.h"
 #include "objects/objects.h"
@@ -23,16 +26,17 @@ class ObjectsTest : public ::testing::Test {
 TEST_F(ObjectsTest, FreeSlotSearchesHonourTheirBounds) {
   Activate(698, 0, 0);
   Activate(699, 0, 0);
-  EXPECT_EQ(FindFree(698, 757), 700);
+  std::vector<int> found = {FindFree(698, 757)};
   for (int i = 698; i <= 757; ++i) Activate(i, 0, 0);
-  EXPECT_EQ(FindFree(698, 757), -1);
-  EXPECT_EQ(FindFreeFromTop(608, 697), 697);
+  found.push_back(FindFree(698, 757));
+  found.push_back(FindFreeFromTop(608, 697));
   Activate(697, 0, 0);
-  EXPECT_EQ(FindFreeFromTop(608, 697), 696);
-  EXPECT_EQ(FindActive(758, 787), -1);
+  found.push_back(FindFreeFromTop(608, 697));
+  found.push_back(FindActive(758, 787));
   Activate(787, 0, 0);
-  EXPECT_EQ(FindActive(758, 787), 787);
-  EXPECT_EQ(FindActive(788, 787), -1) << "the walk ends after the last slot";
+  found.push_back(FindActive(758, 787));
+  found.push_back(FindActive(788, 787));  // the walk ends after the last slot
+  EXPECT_EQ(found, (std::vector<int>{700, -1, 697, 696, -1, 787, -1}));
 }
 
 TEST_F(ObjectsTest, AWalkMeetsSlotsActivatedAheadOfItAndSkipsReleasedOnes) {
@@ -54,8 +58,7 @@ TEST_F(ObjectsTest, MoveAddsPolarAndCartesianMotionAndTruncatesTowardZero) {
   Activate(200, 0, 0);
   SetPolar(200, 2000, 256);
   Move(200);
-  EXPECT_EQ(Sprites.Sprite(200).Y, 2);
-  EXPECT_EQ(Sprites.Sprite(200).X, 0);
+  EXPECT_EQ((std::pair{Sprites.Sprite(200).X, Sprites.Sprite(200).Y}), (std::pair{0, 2}));
   SetVel(200, 500, 0);
   const int32_t want[] = {0, 1, 1, 2};
   for (int32_t x : want) {
@@ -79,8 +82,8 @@ TEST_F(ObjectsTest, MoveScaledAtFullAndZeroSpeed) {
     Move(130);
     MoveScaled(131, 1000);
   }
-  EXPECT_EQ(ObjectTable[131].PosX, ObjectTable[130].PosX);
-  EXPECT_EQ(ObjectTable[131].PosY, ObjectTable[130].PosY);
+  EXPECT_EQ((std::pair{ObjectTable[131].PosX, ObjectTable[131].PosY}),
+            (std::pair{ObjectTable[130].PosX, ObjectTable[130].PosY}));
   const int32_t x = ObjectTable[131].PosX;
   MoveScaled(131, 0);
   EXPECT_EQ(ObjectTable[131].PosX, x);
@@ -92,17 +95,12 @@ TEST_F(ObjectsTest, MoveScaledAtFullAndZeroSpeed) {
 
 TEST_F(ObjectsTest, ClipToFieldFreesOnlyObjectsWhollyOutside) {
   Sprites.Sprite(300).Shape = 0;  // 16 wide
-  auto clippedAt = [](int x, int y) {
+  std::vector<bool> clipped;
+  for (const auto& [x, y] : {std::pair{480, 0}, {481, 0}, {0, 480}, {0, 481}, {-16, 0}, {-17, 0}, {0, -17}}) {
     Activate(300, x, y);
-    return ClipToField(300);
-  };
-  EXPECT_FALSE(clippedAt(480, 0));
-  EXPECT_TRUE(clippedAt(481, 0));
-  EXPECT_FALSE(clippedAt(0, 480));
-  EXPECT_TRUE(clippedAt(0, 481));
-  EXPECT_FALSE(clippedAt(-16, 0));
-  EXPECT_TRUE(clippedAt(-17, 0));
-  EXPECT_TRUE(clippedAt(0, -17));
+    clipped.push_back(ClipToField(300));
+  }
+  EXPECT_EQ(clipped, (std::vector<bool>{false, true, false, true, false, true, true}));
   EXPECT_FALSE(ObjectTable[300].Active);
   EXPECT_FALSE(Sprites.Sprite(300).Visible);
   Activate(300, -100, 0);
@@ -118,9 +116,8 @@ TEST_F(ObjectsTest, ActivateKeepsAStretchThatReleaseUndoes) {
   EXPECT_EQ(Sprites.DrawWidth(110), 8);
   Sprites.SetDrawWidth(110, 160);
   Activate(110, 5, 5);
-  EXPECT_EQ(Sprites.DrawWidth(110), 160);
-  EXPECT_EQ(ObjectTable[110].HitScale, 100);
-  EXPECT_TRUE(ObjectTable[110].Clip);
+  EXPECT_EQ((std::vector{Sprites.DrawWidth(110), ObjectTable[110].HitScale, int32_t{ObjectTable[110].Clip}}),
+            (std::vector{160, 100, 1}));
 }
 
 TEST_F(ObjectsTest, TickLifeFreesOnTheCallAfterLifeRunsOut) {
@@ -139,11 +136,9 @@ TEST_F(ObjectsTest, BounceMirrorsOnlyTheCartesianVelocity) {
   Activate(760, 470, -3);
   SetMotion(760, 700, -300, 900, 10);
   Bounce(760, 400);
-  EXPECT_EQ(Sprites.Sprite(760).X, 464);
-  EXPECT_EQ(Sprites.Sprite(760).Y, 0);
-  EXPECT_EQ(ObjectTable[760].VelX, -700);
-  EXPECT_EQ(ObjectTable[760].VelY, 300);
-  EXPECT_EQ(ObjectTable[760].Speed, 900);
+  const ObjectRecord& o = ObjectTable[760];
+  EXPECT_EQ((std::vector{Sprites.Sprite(760).X, Sprites.Sprite(760).Y, o.VelX, o.VelY, o.Speed}),
+            (std::vector{464, 0, -700, 300, 900}));
   SetPos(760, 100, 390);
   Bounce(760, 400);
   EXPECT_EQ(Sprites.Sprite(760).Y, 384);

@@ -15,25 +15,22 @@ class RankingViewTest : public ScreenTest {
 TEST_F(RankingViewTest, TheDefaultTableReadsFromTenThousandDownWithScoresInOneColumn) {
   Frame(0, 1);  // up and down change nothing here
   EXPECT_FALSE(SoundRequest[0]);
-  int32_t left = 0;
-  EXPECT_EQ(ScreenRow(24), "NORMAL");
-  EXPECT_EQ(ScreenRow(64, &left), "1st  10000");
-  EXPECT_EQ(left, 160);
-  EXPECT_EQ(ScreenRow(104), "2nd  9000");
-  EXPECT_EQ(ScreenRow(144), "3rd  8000");
-  EXPECT_EQ(ScreenRow(184), "4th  7000");
-  EXPECT_EQ(ScreenRow(424), "10th 1000") << "the score at the sixth character, as in row 1";
-  EXPECT_EQ(ScreenRow(80, &left), "TILT    ENERGY");
-  EXPECT_EQ(left, 224);
+  // The score at the sixth character in every row.
+  EXPECT_EQ(ScreenRows({24, 64, 80, 104, 144, 184, 424}),
+            (std::vector<std::string>{"NORMAL", "1st  10000", "TILT    ENERGY", "2nd  9000", "3rd  8000", "4th  7000",
+                                      "10th 1000"}));
+  int32_t left[2] = {};
+  ScreenRow(64, &left[0]);
+  ScreenRow(80, &left[1]);
+  EXPECT_EQ((std::vector<int32_t>{left[0], left[1]}), (std::vector<int32_t>{160, 224}));
 }
 
 TEST_F(RankingViewTest, LeftAndRightTurnThroughTheModesAndConfirmLeaves) {
   Ranking[4][9] = 123456789;
   Ranking[4][29] = SpecialLaser;
   Frame(-1, 0);
-  EXPECT_EQ(ScreenRow(24), "ANOTHER") << "left of NORMAL";
-  EXPECT_EQ(ScreenRow(424), "10th 123456789");
-  EXPECT_EQ(ScreenRow(440), "TILT    LASER");
+  EXPECT_EQ(ScreenRows({24, 424, 440}), (std::vector<std::string>{"ANOTHER", "10th 123456789", "TILT    LASER"}))
+      << "left of NORMAL";
   Frame(0, 0);
   Frame(1, 0);
   EXPECT_EQ(ScreenRow(24), "NORMAL") << "right of ANOTHER";

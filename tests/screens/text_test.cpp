@@ -5,24 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "shell/assets.h"
-#include "shell/components.h"
+#include "game_test.h"
 #include "shell/game_vars.h"
-#include "shell/shell.h"
 
 namespace omb {
 namespace {
 
 using V = std::vector<int32_t>;
 
-class TextTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetAllVariables();
-    Sprites.Create();
-    LoadShapes();
-  }
-};
+using TextTest = GameTest;
 
 TEST_F(TextTest, ALineFillsItsRegistersBackwardsAndMovesThePenDown) {
   int32_t c = 3;
@@ -53,14 +44,11 @@ TEST_F(TextTest, TextBeyondItsRegistersIsNotDrawn) {
 }
 
 TEST_F(TextTest, ValuesBecomeWords) {
-  EXPECT_EQ(GameModeName(2).View(), "NON-BARRIER");
-  EXPECT_EQ(SubShotName(3).View(), "?_3");
-  EXPECT_EQ(BulletStyleName(-1).View(), "?_-1");
-  EXPECT_EQ(ButtonFunctionName(3).View(), "NONE");
-  EXPECT_EQ(YesNo(false), "NO");
-  EXPECT_EQ(OnOff(true), "ON");
-  EXPECT_EQ(ZeroPad(7, 3).View(), "007");
-  EXPECT_EQ(ZeroPad(12345, 3).View(), "12345");
+  const std::vector<std::string> words = {
+      std::string(GameModeName(2).View()), std::string(SubShotName(3).View()), std::string(BulletStyleName(-1).View()),
+      std::string(ButtonFunctionName(3).View()), std::string(YesNo(false)), std::string(OnOff(true)),
+      std::string(ZeroPad(7, 3).View()), std::string(ZeroPad(12345, 3).View())};
+  EXPECT_EQ(words, (std::vector<std::string>{"NON-BARRIER", "?_3", "?_-1", "NONE", "NO", "ON", "007", "12345"}));
   LineWidth = 20;
   EXPECT_EQ(PadLine("MUSIC", "ON").View(), "MUSIC             ON");
   EXPECT_EQ(PadLine("GAMEMODE", "NON-BARRIER  XX").View(), "GAMEMODENON-BARRIER  XX") << "no room: no space";

@@ -14,15 +14,13 @@ class TitleTest : public ScreenTest {
 TEST_F(TitleTest, TheMenuIsCentredAndOldGlyphsUpToItsLimitAreHidden) {
   for (int r = 1; r <= 120; ++r) Sprites.Show(r);  // as if a longer text had been there
   Frame();
-  int32_t left = 0;
-  EXPECT_EQ(ScreenRow(252, &left), "<STAGE:1>");
-  EXPECT_EQ(left, 320 - 8 * 8);
-  EXPECT_EQ(ScreenRow(300), "GAMESTART");
-  EXPECT_EQ(ScreenRow(340), "RANKING");
-  EXPECT_EQ(ScreenRow(380, &left), "EXIT");
-  EXPECT_EQ(left, 320 - 8 * 3);
-  EXPECT_EQ(ScreenRow(448, &left).size(), 16u);
-  EXPECT_EQ(left, 200);
+  EXPECT_EQ(ScreenRows({252, 300, 340, 380}),
+            (std::vector<std::string>{"<STAGE:1>", "GAMESTART", "RANKING", "EXIT"}));
+  int32_t left[3] = {};
+  ScreenRow(252, &left[0]);
+  ScreenRow(380, &left[1]);
+  EXPECT_EQ(ScreenRow(448, &left[2]).size(), 16u);
+  EXPECT_EQ((std::vector<int32_t>(left, left + 3)), (std::vector<int32_t>{320 - 8 * 8, 320 - 8 * 3, 200}));
   EXPECT_EQ(CountShownText(), 57 + (120 - 109)) << "registers past 109 are not the title's to hide";
 }
 
@@ -40,8 +38,7 @@ TEST_F(TitleTest, BothCursorsWrapAndTheChosenItemStartsFromTheChosenStage) {
   EXPECT_EQ(GameState, StateTitle) << "both buttons at once decide nothing";
   Frame(0, 0, 0);
   Frame(0, 0, 1);
-  EXPECT_EQ(GameState, StateRanking);
-  EXPECT_EQ((std::vector<int32_t>{Stage, MenuX, MenuY}), (std::vector<int32_t>{4, 0, 0}));
+  EXPECT_EQ((std::vector<int32_t>{GameState, Stage, MenuX, MenuY}), (std::vector<int32_t>{StateRanking, 4, 0, 0}));
   EXPECT_TRUE(SoundRequest[1]);
 }
 

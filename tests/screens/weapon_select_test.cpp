@@ -14,11 +14,10 @@ class WeaponSelectTest : public ScreenTest {
 
 TEST_F(WeaponSelectTest, BothCursorsWrapAndTheLabelsFollowInTheSameFrame) {
   Frame(0, 1);  // ENERGY: longer than AIM
-  int32_t left = 0;
-  EXPECT_EQ(ScreenRow(72, &left), "WEAPON SELECT");
-  EXPECT_EQ(left, 136);
-  EXPECT_EQ(ScreenRow(224, &left), "ENERGY");
-  EXPECT_EQ(left, 240 - 8 * 5) << "centred over the play field";
+  int32_t left[2] = {};
+  EXPECT_EQ((std::vector<std::string>{ScreenRow(72, &left[0]), ScreenRow(224, &left[1])}),
+            (std::vector<std::string>{"WEAPON SELECT", "ENERGY"}));
+  EXPECT_EQ((std::vector<int32_t>{left[0], left[1]}), (std::vector<int32_t>{136, 240 - 8 * 5})) << "over the field";
   Frame(0, 0);
   Frame(0, 1);
   EXPECT_EQ(ScreenRow(224), "AIM") << "nothing left of ENERGY";
@@ -31,8 +30,8 @@ TEST_F(WeaponSelectTest, BothCursorsWrapAndTheLabelsFollowInTheSameFrame) {
   EXPECT_EQ(ScreenRow(176), "WAVE");
   Frame(0, 0);
   Frame(1, 0);
-  EXPECT_EQ(SubShot, SubTilt) << "right on WAVE";
-  EXPECT_EQ(ScreenRow(176), "TILT");
+  EXPECT_EQ((std::pair{SubShot, ScreenRow(176)}), (std::pair{int32_t{SubTilt}, std::string("TILT")}))
+      << "right on WAVE";
 }
 
 TEST_F(WeaponSelectTest, TheShipSweepsRightThenBetweenItsEnds) {

@@ -1,7 +1,6 @@
 #include "shell/assets.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +8,7 @@
 
 #include "media/debuglog.h"
 #include "media/surface.h"
+#include "scratch_dir.h"
 #include "shell/components.h"
 
 namespace omb {
@@ -20,26 +20,15 @@ namespace fs = std::filesystem;
 class AssetsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* bin = std::getenv("OMBREZZA_BINARY_DIR");
-    const fs::path archive = fs::path(bin != nullptr ? bin : "..") / "game" / "cg.qda";
-    if (!fs::exists(archive)) GTEST_SKIP() << "no built archive at " << archive;
-    char pattern[] = "/tmp/ombrezza-assets-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    fs::copy_file(archive, dir_ / "cg.qda");
-    old_ = fs::current_path();
-    fs::current_path(dir_);
+    if (!fs::exists(archive_)) GTEST_SKIP() << "no built archive at " << archive_;
+    fs::copy_file(archive_, "cg.qda");
     SetFailureSinkForTests([](std::string_view) { ++Failures; });
-    Failures = 0;
   }
-  void TearDown() override {
-    if (dir_.empty()) return;
-    fs::current_path(old_);
-    fs::remove_all(dir_);
-    SetFailureSinkForTests(nullptr);
-  }
+  void TearDown() override { SetFailureSinkForTests(nullptr); }
   static inline int Failures = 0;
-  fs::path dir_, old_;
+  const char* bin_ = std::getenv("OMBREZZA_BINARY_DIR");
+  const fs::path archive_ = fs::absolute(fs::path(bin_ != nullptr ? bin_ : "..") / "game" / "cg.qda");
+  ScratchDirectory directory_;
 };
 
 TEST_F(AssetsTest, AStageStartTakesItsImagesFromWhatStartUpKept) {

@@ -1,4 +1,5 @@
 #include <initializer_list>
+#include <vector>
 
 #include "shell_fixture.h"
 
@@ -30,32 +31,18 @@ class InputTest : public ShellTest {
 };
 
 TEST_F(InputTest, BothKeyTablesMergeIntoOneWord) {
-  EXPECT_EQ(PadWith({KeyZ, KeySpace}), 16) << "Z and Space are both just button 0";
-  EXPECT_EQ(ButtonsNow, 1);
-  EXPECT_EQ(PadWith({KeyLeft, KeyRight}), 0) << "left and right cancel";
-  EXPECT_EQ(AxisX, 0);
-  EXPECT_EQ(PadWith({KeyPad7}), 3) << "numeric pad 7 is up-left";
-  EXPECT_EQ(AxisX, -1);
-  EXPECT_EQ(AxisY, -1);
+  EXPECT_EQ((std::vector{PadWith({KeyZ, KeySpace}), ButtonsNow}), (std::vector{16, 1})) << "both button 0";
+  EXPECT_EQ((std::vector{PadWith({KeyLeft, KeyRight}), AxisX}), (std::vector{0, 0})) << "left and right cancel";
+  EXPECT_EQ((std::vector{PadWith({KeyPad7}), AxisX, AxisY}), (std::vector{3, -1, -1})) << "pad 7 is up-left";
   EXPECT_EQ(PadWith({KeyPad3, KeyD}), 4 + 8 + (32 << 4));
   EXPECT_EQ(PadWith({KeyUp, KeyPad2}), 0) << "up in one table and down in the other cancel";
-}
-
-TEST_F(InputTest, PreviousWordsFollowTheCurrentOnes) {
+  // The previous words follow the current ones.
   PadWith({KeyX, KeyDown});
   PadWith({KeyC});
-  EXPECT_EQ(PadPrev, 8 + 32);
-  EXPECT_EQ(ButtonsPrev, 2);
-  EXPECT_EQ(AxisYPrev, 1);
-  EXPECT_EQ(ButtonsNow, 4);
-  EXPECT_EQ(AxisY, 0);
-}
-
-TEST_F(InputTest, ButtonsAboveFiveStayOutOfTheWord) {
+  EXPECT_EQ((std::vector{PadPrev, ButtonsPrev, AxisYPrev, ButtonsNow, AxisY}), (std::vector{8 + 32, 2, 1, 4, 0}));
+  // Buttons above five stay out of the word.
   EXPECT_EQ(PadWith({Key1, Key0}), 0);
-  EXPECT_TRUE(Joy.Button(6));
-  EXPECT_TRUE(Joy.Button(15));
-  EXPECT_FALSE(Joy.Button(32));
+  EXPECT_EQ((std::vector{Joy.Button(6), Joy.Button(15), Joy.Button(32)}), (std::vector{true, true, false}));
 }
 
 TEST(InputScriptTest, ParsesWordsKeysAndComments) {

@@ -4,29 +4,19 @@
 
 #include <string>
 
-#include "media/debuglog.h"
 #include "persistence/options.h"
 #include "shell/game_vars.h"
-#include "shell/shell.h"
-#include "scratch_dir.h"
 #include "shell_fixture.h"
 
 namespace omb {
 namespace {
 
-
 class OptionFileFlowTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    SetFailureSinkForTests([](std::string_view) {});  // no archive here
     FormCreate();
     ScreenInit();
-  }
-  void TearDown() override {
-    SetFailureSinkForTests(nullptr);
-    ResetAllVariables();
-    ShellTest::TearDown();
   }
   const std::string Defaults = "0\r\n1\r\n2\r\n3\r\n3\r\n3\r\n1\r\n0\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
 };

@@ -1,13 +1,15 @@
 // What every test of the game starts from: a directory of its own (the game
 // reads and writes its files where it runs, and test programs run side by
-// side), the headless platform, and the reports of the missing archive and
-// waves kept quiet. GameTest adds every variable at its start value and the
+// side), the headless platform, and the file problems the game reports
+// collected in Told rather than printed (the archive and waves are missing). GameTest adds every variable at its start value and the
 // shape table filled (the sheets themselves are not needed); HeadlessGame
 // (gameplay/game_fixture.h) runs the whole program instead.
 #pragma once
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "media/debuglog.h"
 #include "media/platform.h"
@@ -24,7 +26,8 @@ template <class P>
 class TestWorldOn {
  public:
   TestWorldOn() {
-    SetFailureSinkForTests([](std::string_view) {});
+    Told.clear();
+    SetFailureSinkForTests([](std::string_view text) { Told.emplace_back(text); });
     ThePlatform = &platform;
   }
   ~TestWorldOn() {
@@ -34,6 +37,7 @@ class TestWorldOn {
   TestWorldOn(const TestWorldOn&) = delete;
   TestWorldOn& operator=(const TestWorldOn&) = delete;
 
+  static inline std::vector<std::string> Told;
   ScratchDirectory directory;  // first in, last out
   P platform;
 };

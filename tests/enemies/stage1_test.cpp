@@ -103,20 +103,5 @@ TEST_F(Stage1Test, TheFirstDepletionBreaksTheBossIntoItsSecondLife) {
   EXPECT_EQ((V{BannerKind, BannerTimer}), (V{BannerCleared, 250}));
 }
 
-TEST_F(Stage1Test, TheSecondLifeStaysInTheUpperHalf) {
-  const int boss = SpawnEnemy(4, 152, 40, false);
-  BossState.Attack = 3;
-  SetVel(boss, 1800, 1000);
-  int lowest = 0, leftmost = 480, rightmost = 0;
-  for (int f = 0; f < 600; ++f) {
-    Frames(1);
-    const SpriteRegister& s = Sprites.Sprite(boss);
-    lowest = std::max(lowest, s.Y);
-    leftmost = std::min(leftmost, s.X);
-    rightmost = std::max(rightmost, s.X);
-  }
-  EXPECT_EQ((V{lowest, leftmost, rightmost}), (V{240 - 176, 0, 480 - 176}));
-}
-
 }  // namespace
 }  // namespace omb

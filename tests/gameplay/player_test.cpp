@@ -107,19 +107,6 @@ TEST_F(PlayerTest, PodsTurnWithTheStickCurveStaysTiltComesBackByTwo) {
   EXPECT_EQ(PodAngle, 54);
 }
 
-TEST_F(PlayerTest, TheMarkersStandMirroredAroundTheShip) {
-  BarrierSize = 60;
-  OrbitAngle = 100;
-  ShipMove(0, 0, 0);
-  const int32_t a = 100;
-  const int32_t angles[] = {a, WrapAngle(-a), 512 - a, 512 + a};
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(Sprites.Sprite(MarkerFirst + k).X, CenterX(PlayerSlot) + CosMul(angles[k], 60) - 8) << k;
-    EXPECT_EQ(Sprites.Sprite(MarkerFirst + k).Y, CenterY(PlayerSlot) + SinMul(angles[k], 60) - 8) << k;
-  }
-  EXPECT_EQ(OrbitAngle, 110);
-}
-
 TEST_F(PlayerTest, TheShipLeansAndChoosesItsPicture) {
   Hold(Left, 2);
   EXPECT_EQ((V{ShipBank, Ship().Shape}), (V{-2, 153}));
@@ -181,19 +168,6 @@ TEST_F(PlayerTest, TheShieldBlinksAndFadesAsInvulnerabilityRunsOut) {
   Invuln = 1;
   UpdateShield();
   EXPECT_FALSE(Sprites.Sprite(ShieldSlot).Visible) << "gone once invulnerability ends";
-}
-
-TEST_F(PlayerTest, AfterimagesShowEveryThirdFrameAndExpire) {
-  Afterimage(PlayerSlot, 4);
-  const int j = AfterimageFirst;
-  ASSERT_TRUE(ObjectTable[j].Active);
-  EXPECT_EQ(Sprites.Sprite(j).Shape, Ship().Shape);
-  std::vector<bool> shown;
-  while (ObjectTable[j].Active) {
-    UpdateAfterimages();
-    shown.push_back(Sprites.Sprite(j).Visible);
-  }
-  EXPECT_EQ(shown, (std::vector<bool>{false, false, true, false, false}));
 }
 
 }  // namespace

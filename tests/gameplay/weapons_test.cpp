@@ -48,16 +48,6 @@ TEST_F(WeaponsTest, AVolleyNeedsThreeFreeSlots) {
   EXPECT_EQ((V{Sprites.Sprite(757).X, Sprites.Sprite(757).Y, ObjectTable[757].VelY}), (V{232, 420, -13000}));
 }
 
-TEST_F(WeaponsTest, MainShotPicturesSwingBackAndForth) {
-  V shapes;
-  for (int k = 0; k < 6; ++k) {
-    FireVolley();
-    shapes.push_back(Sprites.Sprite(ShotFirst + 2).Shape);
-    ReleaseRange(ShotFirst, 60);
-  }
-  EXPECT_EQ(shapes, (V{172, 173, 174, 173, 172, 171}));
-}
-
 TEST_F(WeaponsTest, SubShotPathsFollowTheSubWeapon) {
   auto volley = [](int32_t sub, int32_t podAngle) {
     ReleaseRange(ShotFirst, 60);
@@ -104,25 +94,6 @@ TEST_F(WeaponsTest, ABombAddsSeventyBlastsFromItsSecondFrameAndCancelsBullets) {
   }
   ASSERT_EQ(blastFrames.size(), 70u);
   EXPECT_EQ((V{blastFrames.front(), blastFrames.back()}), (V{2, 140})) << "the last as the timer reaches 0";
-}
-
-TEST_F(WeaponsTest, ABlastIsCentredByItsDrawsAndRisesFor33Frames) {
-  Bombs.Stock = 1;
-  Bomb();
-  UpdateBomb();
-  // The three draws in order: distance, direction, rising speed.
-  const uint32_t seed = RandSeed;
-  const int32_t r = RandomFrom(128, 56), a = Random(1024), v = RandomFrom(8000, 1000);
-  RandSeed = seed;
-  Bombs.Timer = 1;  // its last blast: no more after it
-  UpdateBomb();
-  const int j = ShotFirst;
-  EXPECT_EQ((V{CenterX(j), CenterY(j)}), (V{CenterX(PlayerSlot) + CosMul(a, r), CenterY(PlayerSlot) + SinMul(a, r)}));
-  EXPECT_EQ((V{ObjectTable[j].VelY, ObjectTable[j].Kind, ObjectTable[j].Param}), (V{-v, ShotBlast, 10}));
-  for (int k = 0; k < 32; ++k) UpdateShots();
-  EXPECT_TRUE(ObjectTable[j].Active);
-  UpdateShots();
-  EXPECT_FALSE(ObjectTable[j].Active);
 }
 
 TEST_F(WeaponsTest, TheGaugeTurnsIntoBombsUpToFive) {

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "media/debuglog.h"
+#include "game_test.h"
 #include "persistence/ranking.h"
-#include "scratch_dir.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
 #include "shell/sound_service.h"
@@ -18,10 +17,6 @@ namespace {
 
 using V = std::vector<int32_t>;
 
-std::vector<std::string> Told;
-
-
-
 // The file's lines, CR LF ended, as a line list.
 std::string Lines(const V& values, const char* end = "\r\n") {
   std::string text;
@@ -29,20 +24,14 @@ std::string Lines(const V& values, const char* end = "\r\n") {
   return text;
 }
 
-class OptionsTest : public ::testing::Test {
+class OptionsTest : public GameTest {
  protected:
   void SetUp() override {
-    ResetAllVariables();
-    Told.clear();
-    SetFailureSinkForTests([](std::string_view text) { Told.emplace_back(text); });
+    GameTest::SetUp();
     std::filesystem::create_directory("midi");
     WriteFile("midi/midi.txt", "t.mid\r\n1.mid\r\nb1.mid\r\n2.mid\r\nb2.mid\r\n3.mid\r\nb3.mid\r\n4.mid\r\nb4.mid\r\n");
   }
-  void TearDown() override { SetFailureSinkForTests(nullptr); }
-
   V Values() const { return V(OptionValues.begin(), OptionValues.end()); }
-
-  ScratchDirectory dir;
 };
 
 TEST_F(OptionsTest, TheDefaultFileReadsAsTheDefaultOptions) {

@@ -5,21 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "media/debuglog.h"
+#include "game_test.h"
 #include "persistence/replay.h"
-#include "scratch_dir.h"
 #include "shell/game_vars.h"
-#include "shell/shell.h"
 
 namespace omb {
 namespace {
 
 using V = std::vector<int32_t>;
 
-class RankingTest : public ::testing::Test {
- protected:
-  void SetUp() override { ResetAllVariables(); }
-};
+using RankingTest = GameTest;
 
 V Scores(int mode) { return V(Ranking[mode].begin(), Ranking[mode].begin() + 10); }
 
@@ -49,17 +44,7 @@ TEST_F(RankingTest, ReplaysAndUnknownModesEnterNothing) {
   EXPECT_EQ(RankInsert(1, 3), 1);
 }
 
-class RankingFileTest : public RankingTest {
- protected:
-  void SetUp() override {
-    RankingTest::SetUp();
-    SetFailureSinkForTests([](std::string_view text) { Told.emplace_back(text); });
-    Told.clear();
-  }
-  void TearDown() override { SetFailureSinkForTests(nullptr); }
-  static inline std::vector<std::string> Told;
-  ScratchDirectory dir;
-};
+using RankingFileTest = GameTest;
 
 TEST_F(RankingFileTest, TheTablesGoOutAndComeBackAsTheyStand) {
   ResetRanking();

@@ -8,19 +8,15 @@
 
 #include "counting_new.h"
 #include "gameplay/player.h"
-#include "media/debuglog.h"
+#include "game_test.h"
 #include "persistence/replay.h"
-#include "scratch_dir.h"
 #include "shell/game_vars.h"
-#include "shell/shell.h"
 
 namespace omb {
 namespace {
 
 namespace fs = std::filesystem;
 using V = std::vector<int32_t>;
-
-std::vector<std::string> Told;
 
 std::string Lines(const V& values) {
   std::string text;
@@ -37,15 +33,12 @@ std::set<std::string> ReplayFiles() {
   return names;
 }
 
-class ReplayFilesTest : public ::testing::Test {
+class ReplayFilesTest : public GameTest {
  protected:
   void SetUp() override {
-    ResetAllVariables();
+    GameTest::SetUp();
     fs::create_directory("replay");
-    Told.clear();
-    SetFailureSinkForTests([](std::string_view text) { Told.emplace_back(text); });
   }
-  void TearDown() override { SetFailureSinkForTests(nullptr); }
 
   // A whole, playable slot n: stages 2 to 3 of 5 and 7 frames.
   void WriteSlot(int n) {
@@ -60,8 +53,6 @@ class ReplayFilesTest : public ::testing::Test {
     WriteFile((base + "_2.rep").c_str(), Lines({16, 16, 16, 16, 16, 0}));
     WriteFile((base + "_3.rep").c_str(), Lines({1, 2, 4, 8, 1, 2, 4, 9}));
   }
-
-  ScratchDirectory dir;
 };
 
 TEST_F(ReplayFilesTest, ALiveGameWritesEachStageWithItsLengthAndOneWordMore) {
@@ -120,8 +111,9 @@ TEST_F(ReplayFilesTest, TheSummaryHoldsTheSettingsFromTheStartAndTheResultFromTh
   Stage = 3;
   Bombs.NoBombStreak = 2;
   StageFrame = 1234;
-  WriteReplayResult();  // no platform: the date stays as it was
+  WriteReplayResult();  // dated by the headless platform's clock
   V expected(31, 0);
+  expected[SysDate] = 2026, expected[SysDate + 1] = expected[SysDate + 2] = 1;
   expected[0] = 2, expected[2] = 1, expected[3] = expected[4] = expected[5] = 3;
   expected[SysSubShot] = 1, expected[SysGameMode] = 4, expected[SysStartStage] = 2;
   expected[SysScore] = 98765, expected[SysLastStage] = 3, expected[SysNoBombStreak] = 2;

@@ -74,20 +74,6 @@ TEST_F(HudTest, AFullBonusBlinksTwoFramesOnAndTwoOff) {
   EXPECT_EQ(TextRow(272), std::string(30, ' ') + "NONE");
 }
 
-TEST_F(HudTest, BannersTypeOutOneCharacterEveryTenFrames) {
-  Stage = 2;
-  ShowBanner(BannerStage, 200);
-  std::vector<std::string> rows;
-  for (int f = 1; f <= 60; ++f) {
-    Frame();
-    if (f == 9 || f == 10 || f == 59 || f == 60) rows.push_back(TextRow(232));
-  }
-  // Each typed part is centred on 240 (a row's character is at x / 16):
-  // seven characters from x = 240 - 8 * 6 = 192.
-  EXPECT_EQ(rows, (std::vector<std::string>{std::string(15, ' ') + "S", std::string(14, ' ') + "ST",
-                                            std::string(12, ' ') + "STAGE", std::string(12, ' ') + "STAGE 2"}));
-}
-
 TEST_F(HudTest, TheBossGaugeAndCountdownFollowTheBoss) {
   const int boss = SpawnEnemy(4, 152, -176, false);
   ASSERT_EQ(boss, BossState.Slot);

@@ -79,23 +79,6 @@ TEST_F(WeaponsTest, BombingNeedsStockAndNoBombRunning) {
   EXPECT_EQ((V{Bombs.Stock, Bombs.Used, Bombs.Timer}), (V{1, 2, 140}));
 }
 
-TEST_F(WeaponsTest, ABombAddsSeventyBlastsFromItsSecondFrameAndCancelsBullets) {
-  Bombs.Stock = 1;
-  Bomb();
-  V blastFrames;
-  for (int frame = 1; frame <= 141; ++frame) {
-    FirePolar(100, 100, 1000, 0, 5, 0, 0);
-    SoundRequest[4] = false;
-    UpdateShots();
-    UpdateBomb();
-    if (SoundRequest[4]) blastFrames.push_back(frame);
-    EXPECT_EQ(ObjectTable[BulletFirst].Kind, frame <= 140 ? BulletFlash : BulletSolid) << frame;
-    ReleaseRange(BulletFirst, 400);
-  }
-  ASSERT_EQ(blastFrames.size(), 70u);
-  EXPECT_EQ((V{blastFrames.front(), blastFrames.back()}), (V{2, 140})) << "the last as the timer reaches 0";
-}
-
 TEST_F(WeaponsTest, TheGaugeTurnsIntoBombsUpToFive) {
   Bombs = {.Stock = 4, .Gauge = 10005};
   CheckBombGauge();

@@ -13,7 +13,7 @@ enum : int32_t { SpecialLaser = 0, SpecialEnergy = 1, SpecialAim = 2 };
 
 inline int32_t Score = 0;
 inline constexpr int32_t StageCount = 4;
-inline int32_t Stage = 1;  // 1 to StageCount
+inline int32_t Stage = 1;          // 1 to StageCount
 inline int32_t GameMode = 0;       // selects the ranking table too
 inline int32_t SubShot = 0;
 inline int32_t SpecialWeapon = 0;

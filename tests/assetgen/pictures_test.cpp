@@ -191,7 +191,9 @@ TEST(Readability, TextShipFlashesAndBlasts) {
     const char* What;
     int First, Count;
     Rule Must;
-  } table[] = {{"glyph", 1, 95, Outlined}, {"countdown", 105, 21, Outlined}};
+  } table[] = {{"glyph", 1, 95, Outlined},
+               {"countdown", 105, 21, Outlined},
+               {"cancel flash", 350, 16, NotDarkerThanStars}};
   double stars = 0;
   for (int k = 0; k < 8; ++k) stars += MeanBright(CellPixels(129 + k)) / 8;
   for (const auto& row : table)

@@ -193,7 +193,9 @@ TEST(Readability, TextShipFlashesAndBlasts) {
     Rule Must;
   } table[] = {{"glyph", 1, 95, Outlined},
                {"countdown", 105, 21, Outlined},
-               {"cancel flash", 350, 16, NotDarkerThanStars}};
+               {"ship", 150, 7, BrightCentre},
+               {"cancel flash", 350, 16, NotDarkerThanStars},
+               {"bomb blast", 215, 11, NotDarkerThanStars}};
   double stars = 0;
   for (int k = 0; k < 8; ++k) stars += MeanBright(CellPixels(129 + k)) / 8;
   for (const auto& row : table)

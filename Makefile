@@ -5,6 +5,7 @@
 #               fuzzers run for a bounded time)
 #   make install PREFIX=P     the program, its assets, desktop entry and icon under P
 #   make uninstall PREFIX=P   removes them again (the player's files stay)
+#   make gallery              screenshots of the art in play, in build/gallery/
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -20,7 +21,7 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test deps build build-asan test-release test-asan test-cross bench clean install uninstall
+.PHONY: play test deps build build-asan test-release test-asan test-cross bench gallery clean install uninstall
 
 play: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target game
@@ -66,6 +67,10 @@ test-cross: build build-asan
 
 bench: build
 	for b in $(BUILD)/bench/*_bench; do $$b --benchmark_min_time=0.2; done
+
+gallery: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target game
+	tools/assetgen/gallery.sh $(BUILD)/game $(BUILD)/gallery
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

@@ -86,6 +86,7 @@ void DrawSpark(Images& images) {
     }
     if (i >= 4) Glow(cr, cx, cy, 4 * (1 - t) + 1, Hex(0xfff0a0), Hex(0xff6010), 1 - t * 0.7);
   });
+  for (int i = 0; i < 12; ++i) Harden(images, 3, StartupCell(250, i).Cell, 56);
 }
 
 // Debris: four kinds of hull fragment, each tumbling through four frames:
@@ -154,6 +155,9 @@ void DrawExplosion(Images& images) {
       }
     }
   });
+  // Explosions go off over the craft that burst; a dim fringe would leave
+  // a dark scorched ring on them.
+  for (int i = 0; i < 11; ++i) Harden(images, 3, StartupCell(278, i).Cell, 56);
 }
 
 // Smoke puffs, which are also the shards the ship's burst throws out (after

@@ -6,6 +6,7 @@
 #   make install PREFIX=P     the program, its assets, desktop entry and icon under P
 #   make uninstall PREFIX=P   removes them again (the player's files stay)
 #   make coverage             line coverage of src/ by the tests (build-cov/coverage.txt)
+#   make gallery              screenshots of the art in play, in build/gallery/
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -22,7 +23,7 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test deps build build-asan test-release test-asan test-cross bench coverage clean install uninstall
+.PHONY: play test deps build build-asan test-release test-asan test-cross bench coverage gallery clean install uninstall
 
 play: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target game_dir
@@ -81,6 +82,10 @@ coverage: deps
 	-cd $(COV_BUILD) && ctest -j $(JOBS) --output-on-failure
 	gcovr -r . --filter 'src/' --object-directory $(COV_BUILD) -j $(JOBS) --print-summary -o $(COV_BUILD)/coverage.txt
 	@tail -n 4 $(COV_BUILD)/coverage.txt
+
+gallery: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target game_dir
+	tools/assetgen/gallery.sh $(BUILD)/game $(BUILD)/gallery
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

@@ -102,7 +102,7 @@ TEST(Layout, CellsOfWrappedRunsAndSharedImages) {
   EXPECT_EQ(burst.Image, 4);
   EXPECT_EQ(burst.Cell.X, 240);
   EXPECT_EQ(burst.Cell.Y, 24);
-  // one picture, several stages: the dart row of image 9
+  // one picture, several stages: the raider row of image 9
   for (auto [stage, shape] : {std::pair{1, 600}, {2, 608}, {3, 606}, {4, 621}}) {
     assetgen::Placed p = assetgen::StageCell(stage, shape);
     EXPECT_EQ(p.Image, 9) << "stage " << stage;

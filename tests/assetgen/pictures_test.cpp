@@ -1,6 +1,7 @@
 // The image archive as the game reads it: twelve 8-bit sheets on one palette,
-// art in every cell a shape cuts, a font whose glyphs all differ, and pieces
-// that stay clean when the game stretches them.
+// art in every cell a shape cuts, a font whose glyphs all differ, pieces that
+// stay clean when the game stretches them, and the few things a player must
+// be able to read in the thick of play.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "generated.h"
+#include "layout.h"
 #include "media/archive.h"
 #include "media/bmp.h"
 #include "qda_writer.h"
@@ -20,55 +22,6 @@ namespace {
 
 using assetgen_test::GameDir;
 using assetgen_test::ReadBytes;
-
-// The shape table the game fills at start-up: first shape, count, sheet,
-// cell size, first cell, cells per row.
-struct ShapeRun {
-  int First, Count, Sheet, W, H, X0, Y0, PerRow;
-};
-constexpr ShapeRun StartupRuns[] = {
-    {0, 96, 1, 16, 16, 0, 0, 16},      {96, 8, 1, 16, 16, 160, 96, 6},
-    {104, 1, 1, 160, 96, 0, 96, 1},    {105, 10, 1, 6, 16, 160, 128, 10},
-    {115, 10, 1, 6, 16, 160, 144, 10}, {125, 1, 1, 25, 16, 220, 144, 1},
-    {126, 2, 1, 16, 16, 192, 112, 2},  {128, 1, 1, 8, 8, 240, 112, 1},
-    {129, 8, 1, 8, 8, 160, 160, 8},    {137, 5, 1, 32, 16, 160, 176, 3},
-    {149, 1, 4, 256, 64, 0, 0, 1},     {150, 12, 2, 48, 48, 0, 0, 5},
-    {162, 9, 2, 32, 32, 96, 96, 5},    {171, 4, 2, 16, 48, 0, 144, 4},
-    {175, 20, 2, 16, 16, 96, 160, 10}, {200, 15, 4, 48, 48, 0, 64, 5},
-    {215, 11, 6, 64, 64, 0, 48, 4},    {250, 12, 3, 32, 32, 0, 0, 8},
-    {262, 16, 3, 16, 16, 128, 32, 8},  {278, 11, 3, 64, 64, 0, 64, 4},
-    {290, 4, 4, 48, 48, 0, 0, 4},      {294, 4, 4, 32, 32, 0, 48, 4},
-    {298, 8, 4, 32, 32, 0, 80, 8},     {306, 1, 4, 128, 128, 0, 128, 1},
-    {307, 15, 4, 8, 8, 192, 16, 8},    {322, 12, 4, 16, 16, 0, 208, 12},
-    {334, 8, 2, 16, 16, 0, 192, 8},    {342, 4, 3, 32, 32, 192, 192, 2},
-    {350, 8, 5, 32, 32, 0, 104, 8},    {358, 8, 5, 32, 32, 0, 136, 8},
-    {366, 4, 5, 16, 16, 0, 88, 4},     {370, 8, 5, 16, 16, 64, 88, 8},
-    {378, 4, 5, 24, 24, 128, 0, 4},    {382, 8, 5, 24, 24, 0, 64, 8},
-    {390, 4, 5, 32, 32, 0, 0, 4},      {394, 8, 5, 32, 32, 0, 32, 8},
-    {402, 8, 5, 32, 32, 0, 176, 8},    {410, 11, 5, 16, 16, 0, 208, 11},
-    {421, 4, 5, 32, 32, 0, 224, 4},    {425, 9, 5, 16, 16, 160, 224, 6},
-    {434, 4, 5, 10, 10, 192, 64, 4},   {438, 8, 5, 10, 10, 192, 74, 4},
-};
-
-// BuildEnemyKinds: stage, first shape, count, sheet slot (7 to 9), cell,
-// first cell, cells per row; and the images each stage loads into slots 7-9.
-struct StageRun {
-  int Stage, First, Count, Slot, W, H, X0, Y0, PerRow;
-};
-constexpr StageRun StageRuns[] = {
-    {1, 600, 4, 7, 48, 48, 0, 32, 8},     {1, 605, 1, 8, 176, 176, 64, 64, 1},
-    {1, 606, 1, 9, 240, 160, 0, 0, 1},    {2, 600, 8, 7, 32, 32, 0, 0, 8},
-    {2, 608, 5, 7, 48, 48, 0, 32, 8},     {2, 613, 1, 8, 80, 80, 96, 160, 1},
-    {2, 614, 5, 9, 64, 64, 0, 0, 4},      {2, 619, 1, 8, 80, 80, 176, 160, 1},
-    {2, 620, 1, 8, 80, 80, 176, 160, 1},  {2, 621, 1, 7, 160, 160, 0, 80, 1},
-    {3, 600, 5, 7, 48, 48, 0, 0, 8},      {3, 605, 1, 8, 96, 96, 0, 160, 1},
-    {3, 606, 5, 9, 48, 48, 0, 32, 8},     {3, 611, 6, 7, 48, 48, 0, 48, 5},
-    {3, 617, 1, 7, 160, 160, 48, 96, 1},  {4, 600, 1, 7, 96, 96, 0, 96, 1},
-    {4, 601, 6, 7, 48, 48, 0, 0, 5},      {4, 607, 6, 7, 32, 32, 0, 192, 8},
-    {4, 613, 8, 8, 32, 32, 0, 0, 8},      {4, 621, 5, 8, 48, 48, 0, 32, 8},
-    {4, 626, 4, 9, 128, 128, 0, 0, 2},    {4, 630, 1, 7, 128, 128, 96, 64, 1},
-};
-constexpr int SlotImages[4][3] = {{9, 8, 7}, {9, 7, 8}, {10, 7, 9}, {11, 9, 12}};
 
 struct Sheets {
   std::vector<std::vector<uint8_t>> Files;  // "cg1.bmp" .. "cg12.bmp" as read back
@@ -122,6 +75,12 @@ std::vector<uint32_t> Block(const omb::Bitmap& b, int x0, int y0, int w, int h) 
   return v;
 }
 
+// The pixels of start-up shape `shape`, row by row.
+std::vector<uint32_t> CellPixels(int shape) {
+  const assetgen::Placed p = assetgen::StartupCell(shape);
+  return Block(Read().Bitmaps[p.Image - 1], p.Cell.X, p.Cell.Y, p.Cell.W, p.Cell.H);
+}
+
 TEST(Archive, HoldsTwelveEncodedSheetsThatPackBackToTheSameBytes) {
   std::vector<uint8_t> file = ReadBytes(GameDir() / "cg.qda");
   bool compressed = false;
@@ -165,38 +124,21 @@ TEST(Archive, SheetsAre256SquareEightBitOnOnePaletteWithABlackKey) {
   EXPECT_EQ(std::count(first.begin(), first.end(), 0x000000u), 1);
 }
 
-TEST(Shapes, EveryStartupShapeHasArtInsideItsSheet) {
+TEST(Shapes, EveryShapeHasArtInsideItsSheet) {
   ASSERT_TRUE(AllRead());
-  for (const ShapeRun& r : StartupRuns) {
-    const omb::Bitmap& b = Read().Bitmaps[r.Sheet - 1];
-    for (int i = 0; i < r.Count; ++i) {
-      int shape = r.First + i;
-      int x = r.X0 + (i % r.PerRow) * r.W, y = r.Y0 + (i / r.PerRow) * r.H;
-      SCOPED_TRACE("shape " + std::to_string(shape));
-      ASSERT_LE(x + r.W, 256);
-      ASSERT_LE(y + r.H, 256);
-      if (shape == 0)
-        EXPECT_FALSE(HasArt(b, x, y, r.W, r.H)) << "the space glyph must stay clear";
-      else
-        EXPECT_TRUE(HasArt(b, x, y, r.W, r.H));
+  // The game's own tables: start-up (stage 0), then the shapes each stage cuts.
+  for (int stage = 0; stage <= 4; ++stage)
+    for (const assetgen::Run& r : stage == 0 ? assetgen::StartupRuns() : assetgen::StageRuns(stage)) {
+      const int image = stage == 0 ? r.Sheet : assetgen::StageImage(stage, r.Sheet);
+      for (int i = 0; i < r.Count; ++i) {
+        const assetgen::Rect c = r.Cell(i);
+        SCOPED_TRACE("stage " + std::to_string(stage) + " shape " + std::to_string(r.First + i));
+        ASSERT_LE(c.X + c.W, 256);
+        ASSERT_LE(c.Y + c.H, 256);
+        const bool space = stage == 0 && r.First + i == 0;  // the space glyph stays clear
+        EXPECT_NE(HasArt(Read().Bitmaps[image - 1], c.X, c.Y, c.W, c.H), space);
+      }
     }
-  }
-}
-
-TEST(Shapes, EveryStageShapeHasArtOnTheImageItsStageLoads) {
-  ASSERT_TRUE(AllRead());
-  for (const StageRun& r : StageRuns) {
-    const int image = SlotImages[r.Stage - 1][r.Slot - 7];
-    const omb::Bitmap& b = Read().Bitmaps[image - 1];
-    for (int i = 0; i < r.Count; ++i) {
-      int x = r.X0 + (i % r.PerRow) * r.W, y = r.Y0 + (i / r.PerRow) * r.H;
-      SCOPED_TRACE("stage " + std::to_string(r.Stage) + " shape " + std::to_string(r.First + i) +
-                   " on image " + std::to_string(image));
-      ASSERT_LE(x + r.W, 256);
-      ASSERT_LE(y + r.H, 256);
-      EXPECT_TRUE(HasArt(b, x, y, r.W, r.H));
-    }
-  }
 }
 
 TEST(Shapes, AnimationFramesDiffer) {
@@ -208,17 +150,8 @@ TEST(Shapes, AnimationFramesDiffer) {
                              {370, 8},  {378, 4},  {382, 8},  {390, 4}, {394, 8},  {402, 8},
                              {410, 11}, {421, 4},  {425, 9},  {434, 4}, {438, 8},  {200, 5}};
   for (auto [first, count] : animated) {
-    const ShapeRun* run = nullptr;
-    for (const ShapeRun& r : StartupRuns)
-      if (first >= r.First && first < r.First + r.Count) run = &r;
-    ASSERT_NE(run, nullptr);
-    const omb::Bitmap& b = Read().Bitmaps[run->Sheet - 1];
     std::set<std::vector<uint32_t>> frames;
-    for (int k = 0; k < count; ++k) {
-      int i = first - run->First + k;
-      frames.insert(Block(b, run->X0 + (i % run->PerRow) * run->W, run->Y0 + (i / run->PerRow) * run->H,
-                          run->W, run->H));
-    }
+    for (int k = 0; k < count; ++k) frames.insert(CellPixels(first + k));
     EXPECT_GE(frames.size(), size_t(count) * 3 / 4) << "shapes from " << first;
   }
 }
@@ -236,16 +169,75 @@ TEST(Font, PrintableGlyphsAreAllDrawnAndAllDifferent) {
   }
 }
 
+// Brightness as the eye takes a pixel on the black field: its strongest channel.
+int Bright(uint32_t p) { return std::max({(p >> 16) & 255, (p >> 8) & 255, p & 255}); }
+
+double MeanBright(const std::vector<uint32_t>& pixels) {
+  double sum = 0;
+  int n = 0;
+  for (uint32_t p : pixels)
+    if (p != 0) sum += Bright(p), ++n;
+  return n ? sum / n : 0;
+}
+
+// What a player must make out in the thick of play, shape by shape: text
+// ringed in dark so it reads over bullets, the ship's hit point marked bright
+// at the centre of every lean, and flashes and blasts that light the field
+// up rather than dim it, never darker on average than its stars.
+TEST(Readability, TextShipFlashesAndBlasts) {
+  ASSERT_TRUE(AllRead());
+  enum Rule { Outlined, BrightCentre, NotDarkerThanStars };
+  const struct {
+    const char* What;
+    int First, Count;
+    Rule Must;
+  } table[] = {{"glyph", 1, 95, Outlined},
+               {"countdown", 105, 21, Outlined},
+               {"ship", 150, 7, BrightCentre},
+               {"cancel flash", 350, 16, NotDarkerThanStars},
+               {"bomb blast", 215, 11, NotDarkerThanStars}};
+  double stars = 0;
+  for (int k = 0; k < 8; ++k) stars += MeanBright(CellPixels(129 + k)) / 8;
+  for (const auto& row : table)
+    for (int shape = row.First; shape < row.First + row.Count; ++shape) {
+      SCOPED_TRACE(std::string(row.What) + " " + std::to_string(shape));
+      const assetgen::Rect c = assetgen::StartupCell(shape).Cell;
+      const std::vector<uint32_t> px = CellPixels(shape);
+      auto at = [&](int x, int y) { return x < 0 || y < 0 || x >= c.W || y >= c.H ? 0 : px[y * c.W + x]; };
+      switch (row.Must) {
+        case Outlined:
+          for (int y = 0; y < c.H; ++y)
+            for (int x = 0; x < c.W; ++x) {
+              if (Bright(at(x, y)) < 128) continue;  // not a stroke
+              for (int d = 0; d < 9; ++d)
+                ASSERT_NE(at(x + d % 3 - 1, y + d / 3 - 1), 0u) << "bare stroke at " << x << ", " << y;
+            }
+          break;
+        case BrightCentre:
+          EXPECT_GE(Bright(at(c.W / 2, c.H / 2)), 230);
+          break;
+        case NotDarkerThanStars:
+          EXPECT_GE(MeanBright(px), stars);
+          break;
+      }
+    }
+}
+
 TEST(Stretching, GaugesStayCleanSidewaysAndTheLaserFromTopToBottom) {
   ASSERT_TRUE(AllRead());
   const omb::Bitmap& sheet1 = Read().Bitmaps[0];
   // bomb gauge frame and bar (16 x 16), boss gauge bar (8 x 8): stretched
-  // sideways, so each row must be one colour across
-  const int pieces[][3] = {{192, 112, 16}, {208, 112, 16}, {240, 112, 8}};
-  for (auto [x0, y0, size] : pieces)
-    for (int y = y0; y < y0 + size; ++y)
-      for (int x = x0; x < x0 + size; ++x)
-        EXPECT_EQ(Pixel(sheet1, x, y), Pixel(sheet1, x0, y)) << "at " << x << ", " << y;
+  // sideways, so each row must be one colour across; the bomb gauge's first
+  // column, stretched over the panel's edge, is clear
+  const int pieces[][4] = {{192, 112, 16, 1}, {208, 112, 16, 1}, {240, 112, 8, 0}};
+  for (auto [x0, y0, size, clear] : pieces)
+    for (int y = y0; y < y0 + size; ++y) {
+      if (clear) {
+        EXPECT_EQ(Pixel(sheet1, x0, y), Pixel(sheet1, 0, 0)) << "at " << x0 << ", " << y;
+      }
+      for (int x = x0 + clear; x < x0 + size; ++x)
+        EXPECT_EQ(Pixel(sheet1, x, y), Pixel(sheet1, x0 + clear, y)) << "at " << x << ", " << y;
+    }
   // LASER frames are drawn 480 pixels tall: each column one colour down
   const omb::Bitmap& sheet5 = Read().Bitmaps[4];
   for (int f = 0; f < 11; ++f)

@@ -24,4 +24,10 @@ Mesh PlayerShipModel();
 // sprite keeps a crisp edge over stars and bullets.
 void Rim(Images& images, int image, Rect area, double alpha = 0.85);
 
+// Clears every pixel of the area that would show dimmer than `level` (its
+// strongest channel, 0 to 255, as seen on black) and makes the rest opaque.
+// The game draws every visible pixel solid, so the faint fringe of a glow
+// would otherwise come out as a dark smudge over whatever lies beneath.
+void Harden(Images& images, int image, Rect area, int level);
+
 }  // namespace assetgen

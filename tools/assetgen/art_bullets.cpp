@@ -81,24 +81,42 @@ void DrawEnemyBullets(Images& images) {
   }
 }
 
-// Flashes of cancelled bullets: a ring that widens and fades in the bullet's
-// own colour, rose for a cancellable one, amber for a solid one.
+// Flashes of cancelled bullets: the bullet bursts into thin sparks that fly
+// apart and thin out over the eight frames, pale rose for a cancellable one,
+// pale gold for a solid one. A cancel turns hundreds of bullets into flashes
+// at once, so they only ever light the field up: no glow fringe, no dark
+// pixel, nothing but bright strokes on the key.
 void DrawFlashes(Images& images) {
   for (int solid = 0; solid < 2; ++solid) {
-    Rgb tint = solid ? Amber : Rose;
-    PaintRun(images, solid ? 358 : 350, 8, [&](cairo_t* cr, double w, double h, int i) {
-      double t = i / 7.0;
-      double r = 4 + 10 * t;
-      Glow(cr, w / 2, h / 2, r + 2, Hex(0xffffff), tint, 0.7 * (1 - t));
-      cairo_set_line_width(cr, 2.6 * (1 - t) + 0.8);
-      SetColor(cr, Mix(Hex(0xffffff), tint, 0.3 + 0.7 * t), 1 - 0.65 * t);
-      if (solid) {
-        RegularPolygonPath(cr, w / 2, h / 2, 4, r * 1.2, M_PI / 4 + t);
-      } else {
-        cairo_arc(cr, w / 2, h / 2, r, 0, 2 * M_PI);
+    const Rgb tint = solid ? Hex(0xffd868) : Hex(0xff8cc8);
+    const int first = solid ? 358 : 350;
+    PaintRun(images, first, 8, [&](cairo_t* cr, double w, double h, int i) {
+      const double t = i / 7.0, cx = w / 2, cy = h / 2;
+      if (i < 2) {
+        // the pop: a small white star where the bullet was
+        StarPath(cr, cx, cy, 4, 6.5 - 1.5 * i, 1.3, solid ? 0 : M_PI / 4);
+        SetColor(cr, Hex(0xffffff));
+        cairo_fill(cr);
       }
-      cairo_stroke(cr);
+      // sparks: six rays (solid: eight, long and short by turns), each a
+      // short bright dash that travels out and shrinks; the last frames lose
+      // every third one
+      Rng rng(solid ? 358 : 350);
+      const int rays = solid ? 8 : 6;
+      for (int k = 0; k < rays; ++k) {
+        const double a = k * 2 * M_PI / rays + (solid ? M_PI / 8 : 0) + rng.Range(-0.15, 0.15);
+        const double reach = (solid && k % 2 ? 0.7 : 1.0) * rng.Range(0.85, 1.0);
+        const double outer = (4 + 9.5 * std::sqrt(t)) * reach;
+        const double length = std::max(2.2, (6 - 4 * t) * reach);
+        if (i >= 6 && k % 3 == 2) continue;
+        cairo_set_line_width(cr, t < 0.45 ? 1.8 : 1.5);
+        SetColor(cr, Mix(Hex(0xffffff), tint, 0.35 + 0.65 * t));
+        cairo_move_to(cr, cx + std::cos(a) * (outer - length), cy + std::sin(a) * (outer - length));
+        cairo_line_to(cr, cx + std::cos(a) * outer, cy + std::sin(a) * outer);
+        cairo_stroke(cr);
+      }
     });
+    for (int i = 0; i < 8; ++i) Harden(images, 5, StartupCell(first, i).Cell, 140);
   }
 }
 
@@ -122,26 +140,38 @@ void DrawCaptured(Images& images) {
 }
 
 // LASER: stretched to the field's full height, so every row is the same; the
-// eleven frames flare up, burn wide and narrow away.
+// eleven frames flare up, burn and narrow away. Dozens of beams stand side by
+// side over the ship when a full barrier lets go, so each is a hot core one
+// or two pixels wide, with a thin line either side only as it flares up,
+// and nothing in between: the ship and its pods show through.
 void DrawLaser(Images& images) {
+  // per frame: core width, its white-hot column, its second (cyan) column
+  // on the left or the right (the beam shimmers), and the flare's lines
+  static const struct {
+    int Core;
+    uint32_t Hot, Side;
+    bool SideLeft;
+    int Edges;
+  } frames[11] = {{1, 0xd8f8ff, 0, false, 0},        {2, 0xffffff, 0x9ff0ff, true, 3},
+                  {2, 0xffffff, 0x9ff0ff, false, 0}, {2, 0xffffff, 0x70dcff, true, 0},
+                  {2, 0xffffff, 0xb8f4ff, false, 0}, {2, 0xffffff, 0x70dcff, false, 0},
+                  {2, 0xffffff, 0xb8f4ff, true, 0},  {1, 0xffffff, 0, false, 0},
+                  {1, 0xe0faff, 0, false, 0},        {1, 0xb8f0ff, 0, false, 0},
+                  {1, 0x80e0ff, 0, false, 0}};
   PaintRun(images, 410, 11, [](cairo_t* cr, double w, double h, int i) {
-    static const double widths[11] = {2, 6, 10, 14, 15, 14, 13, 11, 8, 5, 2};
-    static const double cores[11] = {1, 2, 3, 4, 5, 4.5, 4, 3, 2, 1.2, 0.6};
-    double half = widths[i] / 2, core = cores[i] / 2, cx = w / 2;
-    double fade = i < 8 ? 1 : 1 - (i - 7) * 0.2;
-    cairo_pattern_t* p = cairo_pattern_create_linear(cx - half, 0, cx + half, 0);
-    AddStop(p, 0, Hex(0x2080ff), 0);
-    AddStop(p, 0.25, Hex(0x30a8ff), 0.7 * fade);
-    AddStop(p, 0.5, Hex(0xa0f0ff), fade);
-    AddStop(p, 0.75, Hex(0x30a8ff), 0.7 * fade);
-    AddStop(p, 1, Hex(0x2080ff), 0);
-    cairo_set_source(cr, p);
-    cairo_rectangle(cr, cx - half, 0, 2 * half, h);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-    SetColor(cr, Hex(0xffffff), fade);
-    cairo_rectangle(cr, cx - core, 0, 2 * core, h);
-    cairo_fill(cr);
+    const auto& f = frames[i];
+    const int hot = int(w / 2);
+    auto column = [&](int x, uint32_t c) {
+      SetColor(cr, Hex(c));
+      cairo_rectangle(cr, x, 0, 1, h);
+      cairo_fill(cr);
+    };
+    column(hot, f.Hot);
+    if (f.Core == 2) column(f.SideLeft ? hot - 1 : hot + 1, f.Side);
+    if (f.Edges > 0) {
+      column(hot - f.Edges, 0x48b8ff);
+      column(hot + f.Edges, 0x48b8ff);
+    }
   });
 }
 

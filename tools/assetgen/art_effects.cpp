@@ -1,6 +1,7 @@
 // Effects: sparks where shots hit, debris, explosions that swell into fire
-// and fade to smoke, smoke puffs (sheet 4), the small spark and the bomb's
-// blasts (sheet 6).
+// and fade to smoke, smoke puffs that are also the shards of the ship's burst
+// (sheet 4), the small spark and the bomb's blasts (sheet 6). Enemy bullets
+// are rose and amber; nothing here that flies about wears either colour.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -85,9 +86,12 @@ void DrawSpark(Images& images) {
     }
     if (i >= 4) Glow(cr, cx, cy, 4 * (1 - t) + 1, Hex(0xfff0a0), Hex(0xff6010), 1 - t * 0.7);
   });
+  for (int i = 0; i < 12; ++i) Harden(images, 3, StartupCell(250, i).Cell, 56);
 }
 
-// Debris: four kinds of hull fragment, each tumbling through four frames.
+// Debris: four kinds of hull fragment, each tumbling through four frames:
+// bright bare metal in a dark rim with a white-hot edge, so it reads as
+// wreckage flying off and never as a bullet.
 void DrawDebris(Images& images) {
   PaintRun(images, 262, 16, [](cairo_t* cr, double w, double h, int i) {
     int piece = i / 4, frame = i % 4;
@@ -96,7 +100,7 @@ void DrawDebris(Images& images) {
     int n = 4 + piece % 3;
     for (int k = 0; k < n; ++k) {
       double a = k * 2 * M_PI / n + rng.Range(-0.3, 0.3);
-      double r = rng.Range(3.2, 6.5);
+      double r = rng.Range(3.2, 6.2);
       pts.push_back({std::cos(a) * r, std::sin(a) * r});
     }
     double rot = frame * M_PI / 2 + piece * 0.7;
@@ -109,19 +113,26 @@ void DrawDebris(Images& images) {
       k == 0 ? cairo_move_to(cr, pts[k].first, pts[k].second)
              : cairo_line_to(cr, pts[k].first, pts[k].second);
     cairo_close_path(cr);
+    // the face turned to the light flashes as the piece tumbles
+    double lit = 0.5 + 0.5 * std::cos(frame * M_PI / 2 + piece);
     cairo_pattern_t* p = cairo_pattern_create_linear(-6, -6, 6, 6);
-    AddStop(p, 0, Hex(0xb0b0b8));
-    AddStop(p, 1, Hex(0x383840));
+    AddStop(p, 0, Mix(Hex(0xc8ccd6), Hex(0xffffff), lit));
+    AddStop(p, 1, Mix(Hex(0x5c606c), Hex(0x9aa0ac), lit));
     cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(p);
     cairo_restore(cr);
-    SetColor(cr, Hex(0xff9030));
-    cairo_set_line_width(cr, 1.1);
+    // the torn edge, still white-hot
+    cairo_move_to(cr, w / 2 + pts[0].first, h / 2 + pts[0].second * squash);
+    cairo_line_to(cr, w / 2 + pts[1].first, h / 2 + pts[1].second * squash);
+    SetColor(cr, Hex(0xfffbe8));
+    cairo_set_line_width(cr, 1.3);
     cairo_stroke(cr);
-    Glow(cr, w / 2 + pts[0].first * 0.5, h / 2 + pts[0].second * 0.5, 2.5, Hex(0xffffa0),
-         Hex(0xff6000), 0.9);
   });
+  for (int i = 0; i < 16; ++i) {
+    Harden(images, 3, StartupCell(262, i).Cell, 40);
+    Rim(images, 3, StartupCell(262, i).Cell, 1.0);
+  }
 }
 
 // Explosion: a flash, a fireball that swells, then darkens and breaks up
@@ -144,29 +155,51 @@ void DrawExplosion(Images& images) {
       }
     }
   });
+  // Explosions go off over the craft that burst; a dim fringe would leave
+  // a dark scorched ring on them.
+  for (int i = 0; i < 11; ++i) Harden(images, 3, StartupCell(278, i).Cell, 56);
 }
 
-// Smoke puffs grow and fade; the first frames still glow from the fire.
+// Smoke puffs, which are also the shards the ship's burst throws out (after
+// the glint of shape 321): a white-hot flame that cools through yellow and
+// red to a grey puff that grows and thins away. A damaged craft seems to burn.
 void DrawSmoke(Images& images) {
   PaintRun(images, 322, 12, [](cairo_t* cr, double w, double h, int i) {
-    double t = i / 11.0;
-    double cx = w / 2, cy = h / 2;
+    const double t = i / 11.0, cx = w / 2, cy = h / 2;
+    if (i < 6) {
+      // flame: a white-hot heart in a ragged red tongue of fire, shrinking
+      // as it cools
+      const double heat = 1 - i / 6.0;
+      const double r = 7.4 - 2 * t;
+      Rng rng(3000 + i);
+      for (int k = 0; k < 7; ++k) {
+        const double a = rng.Range(0, 2 * M_PI), d = rng.Range(0.2, 0.5) * r;
+        const double br = r * rng.Range(0.5, 0.62);
+        SetColor(cr, Mix(Hex(0xb01410), Hex(0xff3c1c), heat));
+        cairo_arc(cr, cx + std::cos(a) * d, cy + std::sin(a) * d, br, 0, 2 * M_PI);
+        cairo_fill(cr);
+      }
+      SetColor(cr, Mix(Hex(0xff7848), Hex(0xfff6d8), heat));
+      cairo_arc(cr, cx, cy, r * (0.3 + 0.3 * heat), 0, 2 * M_PI);
+      cairo_fill(cr);
+      if (i < 3) {
+        SetColor(cr, Hex(0xffffff));
+        cairo_arc(cr, cx, cy, 2.4 - 0.5 * i, 0, 2 * M_PI);
+        cairo_fill(cr);
+      }
+      return;
+    }
+    // smoke: soft grey blobs that spread and thin out
     Rng rng(3100);
-    double r = 4 + 3.8 * std::sqrt(t);
-    for (int k = 0; k < 5; ++k) {
+    const double r = 4 + 3.5 * std::sqrt(t);
+    const int blobs = 5 - (i - 6) * 2 / 3;
+    for (int k = 0; k < blobs; ++k) {
       double a = rng.Range(0, 2 * M_PI), d = rng.Range(0, 0.5) * r;
-      double br = r * rng.Range(0.6, 0.85);
-      Rgb c = Mix(i < 2 ? Hex(0xa06040) : Hex(0x908c88), Hex(0x3a3836), t);
-      cairo_pattern_t* p = cairo_pattern_create_radial(cx + std::cos(a) * d - br * 0.3,
-                                                       cy + std::sin(a) * d - br * 0.3, 0,
-                                                       cx + std::cos(a) * d, cy + std::sin(a) * d, br);
-      AddStop(p, 0, Mix(c, Hex(0xffffff), 0.25 * (1 - t)), 1 - 0.55 * t);
-      AddStop(p, 0.7, c, 0.85 - 0.5 * t);
-      AddStop(p, 1, c, 0);
-      cairo_set_source(cr, p);
+      double br = r * rng.Range(0.55, 0.8);
+      Rgb c = Mix(Hex(0xb4b0ac), Hex(0x7c7876), t);
+      SetColor(cr, i == 6 ? Mix(c, Hex(0xc04030), 0.4) : c);
       cairo_arc(cr, cx + std::cos(a) * d, cy + std::sin(a) * d, br, 0, 2 * M_PI);
       cairo_fill(cr);
-      cairo_pattern_destroy(p);
     }
   });
 }
@@ -182,20 +215,45 @@ void DrawSmallSpark(Images& images) {
   });
 }
 
-// Bomb blast: white-hot plasma in a widening cyan shock ring, eleven frames
-// from ignition to the last flicker.
+// Bomb blast: a ball of white plasma that bursts into a widening cyan ring
+// and scatters sparks, eleven frames from ignition to the last flicker. Only
+// bright colours: the blasts sweep over everything round the ship, and every
+// second frame they are not drawn at all, so they flash.
 void DrawBombBlast(Images& images) {
   PaintRun(images, 215, 11, [](cairo_t* cr, double w, double h, int i) {
-    double t = i / 10.0;
-    double cx = w / 2, cy = h / 2;
-    double ring = 10 + 19 * std::sqrt(t);
-    cairo_set_line_width(cr, 4 * (1 - t) + 1);
-    SetColor(cr, Hex(0x80e8ff), 0.9 - 0.6 * t);
-    cairo_arc(cr, cx, cy, ring, 0, 2 * M_PI);
-    cairo_stroke(cr);
-    Fireball(cr, cx, cy, 12 + 12 * t, 1.25 - 0.8 * t, std::max(0.0, t - 0.5), 5000 + i, 22);
-    Glow(cr, cx, cy, (1 - t) * 16 + 3, Hex(0xffffff), Hex(0x80e0ff), 1 - 0.7 * t);
+    const double t = i / 10.0, cx = w / 2, cy = h / 2;
+    const double ring = 9 + 20 * std::sqrt(t);
+    // the plasma ball, largest at the start
+    const double ball = 22 * (1 - t) + 3;
+    cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, ball);
+    AddStop(p, 0, Hex(0xffffff));
+    AddStop(p, 0.55, Hex(0xe8fcff));
+    AddStop(p, 1, Hex(0x80e8ff));
+    cairo_set_source(cr, p);
+    cairo_arc(cr, cx, cy, ball, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    // the shock ring
+    if (i >= 1) {
+      cairo_set_line_width(cr, 4.5 * (1 - t) + 1.2);
+      SetColor(cr, Mix(Hex(0xffffff), Hex(0x58d8ff), t));
+      cairo_arc(cr, cx, cy, ring, 0, 2 * M_PI);
+      cairo_stroke(cr);
+    }
+    // sparks flung out past the ring
+    Rng rng(5000);
+    cairo_set_line_width(cr, 1.5);
+    for (int k = 0; k < 12; ++k) {
+      const double a = rng.Range(0, 2 * M_PI), speed = rng.Range(0.8, 1.15);
+      const double outer = std::min(30.0, (ring + 3) * speed), length = 5 * (1 - t) + 1.5;
+      if (i == 0 || (i > 7 && k % 2)) continue;
+      SetColor(cr, Mix(Hex(0xffffff), Hex(0xa0f0ff), t));
+      cairo_move_to(cr, cx + std::cos(a) * (outer - length), cy + std::sin(a) * (outer - length));
+      cairo_line_to(cr, cx + std::cos(a) * outer, cy + std::sin(a) * outer);
+      cairo_stroke(cr);
+    }
   });
+  for (int i = 0; i < 11; ++i) Harden(images, 6, StartupCell(215, i).Cell, 120);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Sheet 1: the 16 x 16 font, the menu cursor, the side panel, the gauges, the
 // boss countdown, the background stars and the bonus pop-up.
+#include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
 
 #include "art.h"
@@ -13,20 +15,16 @@ const Rgb InkLow = Hex(0x9fd8ff);
 const Rgb Shadow = Hex(0x0a0a10);
 
 // Glyphs: DejaVu Sans Mono Bold, widened so that a line of text fills its
-// 16-pixel pitch, with a hard shadow that keeps it legible over the panel,
-// the stars and the explosions alike.
+// 16-pixel pitch, each ringed by a one-pixel dark outline inside its cell, so
+// a line stays legible over bullets, explosions and the panel alike.
 void DrawFont(Images& images) {
-  PaintRun(images, 0, 96, [](cairo_t* cr, double w, double h, int i) {
+  PaintRun(images, 0, 96, [](cairo_t* cr, double w, double, int i) {
     const int code = 32 + i;
     if (code == 32) return;
     std::string s(1, char(code));
     if (code == 127) {
       // DEL has no glyph of its own; a hatched block marks it.
-      SetColor(cr, Shadow);
-      cairo_rectangle(cr, 3, 3, 11, 12);
-      cairo_fill(cr);
       SetColor(cr, InkLow);
-      cairo_rectangle(cr, 2, 2, 11, 12);
       cairo_set_line_width(cr, 1);
       cairo_rectangle(cr, 2.5, 2.5, 10, 11);
       cairo_stroke(cr);
@@ -37,28 +35,28 @@ void DrawFont(Images& images) {
       cairo_stroke(cr);
       return;
     }
-    cairo_set_font_face(cr, FontFace(Font::MonoBold));
-    UseFont(cr, Font::MonoBold, 15, true);
+    UseFont(cr, Font::MonoBold, 14, true);
     cairo_matrix_t m;
-    cairo_matrix_init_scale(&m, 18.5, 15);
+    cairo_matrix_init_scale(&m, 17.5, 13.5);
     cairo_set_font_matrix(cr, &m);
     cairo_text_extents_t e;
     cairo_text_extents(cr, s.c_str(), &e);
-    double x = std::round((w - 1 - e.x_advance) / 2);
-    double baseline = 12;
-    cairo_move_to(cr, x + 1, baseline + 1);
-    SetColor(cr, Shadow);
-    cairo_show_text(cr, s.c_str());
+    // Centred across the cell, and lifted or dropped just enough that the
+    // tallest glyphs keep a row free above and below for the outline.
+    double x = std::round((w - e.x_advance) / 2);
+    double baseline = 11.5;
+    baseline += std::max(0.0, 1.2 - (baseline + e.y_bearing));
+    baseline -= std::max(0.0, baseline + e.y_bearing + e.height - 14.8);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 1, 0, 13);
     AddStop(p, 0, Ink);
     AddStop(p, 0.45, Ink);
     AddStop(p, 1, InkLow);
     cairo_set_source(cr, p);
-    cairo_move_to(cr, x, baseline);
+    cairo_move_to(cr, x, std::round(baseline));
     cairo_show_text(cr, s.c_str());
     cairo_pattern_destroy(p);
-    (void)h;
   });
+  for (int i = 1; i < 96; ++i) Rim(images, 1, StartupCell(0, i).Cell, 1.0);
 }
 
 // The menu cursor: a chevron pointing at the item, breathing forward and back.
@@ -85,144 +83,144 @@ void DrawCursor(Images& images) {
   });
 }
 
-// One piece of the side panel; five of them stack into the whole strip, so
-// its top and bottom rows meet seamlessly.
+// One piece of the side panel; five of them stack into the whole strip. The
+// panel's lines come in pairs 16 pixels apart, always at 16 to 48 or 48 to 96
+// pixels into a piece (FPS and TAMA at 48 and 64, SCORE at 160 and 176, BOMB
+// and its gauge at 208 and 224, and so on down to 432), so each piece is one
+// recessed plate from row 13 on that runs into the next piece, and the pieces
+// meet on a raised bar at rows 3 to 12 that no line ever touches.
 void DrawPanel(Images& images) {
   images.Paint(StartupCell(104), [](cairo_t* cr, double w, double h) {
+    auto fill = [&](uint32_t c, double x, double y, double fw, double fh) {
+      SetColor(cr, Hex(c));
+      cairo_rectangle(cr, x, y, fw, fh);
+      cairo_fill(cr);
+    };
     // Flat fills only: a gradient this dark would band in the palette.
-    SetColor(cr, Hex(0x161c28));
-    cairo_paint(cr);
-    // a recessed channel down the middle where the figures stand
-    SetColor(cr, Hex(0x111620));
-    cairo_rectangle(cr, 10, 0, w - 20, h);
-    cairo_fill(cr);
-    SetColor(cr, Hex(0x222c3e));
-    cairo_rectangle(cr, w - 11, 0, 1, h);
-    cairo_fill(cr);
-    SetColor(cr, Hex(0x0a0d14));
-    cairo_rectangle(cr, 9, 0, 1, h);
-    cairo_fill(cr);
-    // hatching along the outer rail
+    fill(0x161c28, 0, 0, w, h);
+    // the plate: rows 13 to 95 here and 0 to 2 of the next piece
+    const double left = 3, right = w - 9;
+    fill(0x0e121a, left, 13, right - left, h - 13);
+    fill(0x0e121a, left, 0, right - left, 3);
+    fill(0x070a0f, left, 13, right - left, 1);
+    fill(0x070a0f, left - 1, 0, 1, h);
+    fill(0x263044, left, 2, right - left, 1);
+    fill(0x263044, right, 0, 1, h);
+    // the bar between plates, lit from above, riveted at both ends
+    fill(0x34425a, left, 4, right - left, 1);
+    fill(0x202a3a, left, 5, right - left, 6);
+    fill(0x0a0d14, left, 11, right - left, 1);
+    for (double x : {left + 4.0, right - 5.0}) {
+      SetColor(cr, Hex(0x0a0d14));
+      cairo_arc(cr, x + 0.5, 8.5, 2, 0, 2 * M_PI);
+      cairo_fill(cr);
+      SetColor(cr, Hex(0x6a7890));
+      cairo_arc(cr, x, 8, 1.4, 0, 2 * M_PI);
+      cairo_fill(cr);
+    }
+    // hatching down the outer rail
     SetColor(cr, Hex(0x1e2636));
     for (int k = 0; k < 12; ++k) {
-      cairo_move_to(cr, w - 9, 8 * k + 2);
-      cairo_line_to(cr, w - 3, 8 * k + 8);
-      cairo_line_to(cr, w - 3, 8 * k + 10);
-      cairo_line_to(cr, w - 9, 8 * k + 4);
+      cairo_move_to(cr, right + 2, 8 * k + 2);
+      cairo_line_to(cr, w - 2, 8 * k + 7);
+      cairo_line_to(cr, w - 2, 8 * k + 9);
+      cairo_line_to(cr, right + 2, 8 * k + 4);
       cairo_close_path(cr);
     }
     cairo_fill(cr);
-    // the frame between the field and the panel
-    SetColor(cr, Hex(0x0a0c12));
-    cairo_rectangle(cr, 0, 0, 2, h);
-    cairo_fill(cr);
-    SetColor(cr, Hex(0x5fb8d8));
-    cairo_rectangle(cr, 2, 0, 1, h);
-    cairo_fill(cr);
-    SetColor(cr, Hex(0x2b4a66));
-    cairo_rectangle(cr, 3, 0, 2, h);
-    cairo_fill(cr);
-    SetColor(cr, Hex(0x0c0f16));
-    cairo_rectangle(cr, w - 2, 0, 2, h);
-    cairo_fill(cr);
-    // a seam across the top of each piece, with rivets
-    SetColor(cr, Hex(0x0c0f16));
-    cairo_rectangle(cr, 5, 0, w - 7, 1);
-    cairo_fill(cr);
-    SetColor(cr, Hex(0x2e3a50));
-    cairo_rectangle(cr, 5, 1, w - 7, 1);
-    cairo_fill(cr);
-    for (double x : {5.5, w - 6}) {
-      SetColor(cr, Hex(0x0c0f16));
-      cairo_arc(cr, x + 0.5, 6.5, 2, 0, 2 * M_PI);
-      cairo_fill(cr);
-      SetColor(cr, Hex(0x6a7890));
-      cairo_arc(cr, x, 6, 1.5, 0, 2 * M_PI);
-      cairo_fill(cr);
-    }
+    // the frame between the field and the panel: one lit line, kept thin
+    // because the lines of text start on it
+    fill(0x5fb8d8, 0, 0, 1, h);
+    fill(0x0a0c12, 1, 0, 1, h);
+    fill(0x0c0f16, w - 1, 0, 1, h);
   });
 }
 
 // The bomb gauge frame and bar and the boss gauge bar are stretched sideways
-// up to tenfold, so every column of them is the same.
+// up to tenfold, so every column of them is the same - but the first column
+// of the bomb gauge's frame and bar, stretched over the panel's edge, stays
+// clear, so the gauge sits inside the panel, its frame from x = 490.
 void DrawGauges(Images& images) {
-  images.Paint(StartupCell(126, 0), [](cairo_t* cr, double w, double) {
-    const uint32_t rows[16] = {0x0a0a10, 0x7a8aa0, 0xc8d4e4, 0x303848, 0x121620, 0x121620,
-                               0x141a24, 0x141a24, 0x161c28, 0x161c28, 0x181e2a, 0x181e2a,
-                               0x1a202c, 0x5a6678, 0x9aa8bc, 0x0a0a10};
-    for (int y = 0; y < 16; ++y) {
-      SetColor(cr, Hex(rows[y]));
-      cairo_rectangle(cr, 0, y, w, 1);
-      cairo_fill(cr);
-    }
-  });
-  images.Paint(StartupCell(126, 1), [](cairo_t* cr, double w, double) {
-    const uint32_t rows[9] = {0xfff4b0, 0xffe060, 0xffc830, 0xffa820, 0xff9018,
-                              0xf07010, 0xd85808, 0xb84004, 0x902c00};
-    for (int y = 0; y < 9; ++y) {
-      SetColor(cr, Hex(rows[y]));
-      cairo_rectangle(cr, 0, 4 + y, w, 1);
-      cairo_fill(cr);
-    }
-  });
-  images.Paint(StartupCell(128), [](cairo_t* cr, double w, double) {
-    const uint32_t rows[8] = {0x0a0a10, 0xffd0e0, 0xff6080, 0xf02850,
-                              0xd01840, 0xa00c30, 0x700820, 0x0a0a10};
-    for (int y = 0; y < 8; ++y) {
-      SetColor(cr, Hex(rows[y]));
-      cairo_rectangle(cr, 0, y, w, 1);
-      cairo_fill(cr);
-    }
-  });
-}
-
-// 5 x 7 pixel letters for the countdown, drawn two pixels tall per row.
-const char* const PixelGlyphs[] = {
-    ".###.#...##..###.#.###..##...#.###.",  // 0
-    "..#...##....#....#....#....#...###.",  // 1
-    ".###.#...#....#...#...#...#...#####",  // 2
-    ".###.#...#....#..##.....##...#.###.",  // 3
-    "...#...##..#.#.#..#.#####...#....#.",  // 4
-    "######....####.....#....##...#.###.",  // 5
-    "..##..#...#....####.#...##...#.###.",  // 6
-    "#####....#...#...#...#....#....#...",  // 7
-    ".###.#...##...#.###.#...##...#.###.",  // 8
-    ".###.#...##...#.####....#...#..##..",  // 9
-    "#####..#....#....#....#....#....#..",  // T
-    ".###...#....#....#....#....#...###.",  // I
-    "#...###.###.#.##.#.##...##...##...#",  // M
-    "######....#....####.#....#....#####",  // E
-};
-
-void PixelGlyph(cairo_t* cr, int glyph, double x0, Rgb top, Rgb bottom, bool shadow) {
-  const char* g = PixelGlyphs[glyph];
-  for (int pass = shadow ? 0 : 1; pass < 2; ++pass)
-    for (int y = 0; y < 7; ++y)
-      for (int x = 0; x < 5; ++x) {
-        if (g[y * 5 + x] != '#') continue;
-        if (pass == 0) {
-          SetColor(cr, Shadow);
-          cairo_rectangle(cr, x0 + x + 1, 1 + y * 2 + 1, 1, 2);
-        } else {
-          SetColor(cr, Mix(top, bottom, y / 6.0));
-          cairo_rectangle(cr, x0 + x, 1 + y * 2, 1, 2);
-        }
+  auto rows = [&](int shape, std::span<const uint32_t> colours, int top, int firstColumn) {
+    images.Paint(StartupCell(shape), [&](cairo_t* cr, double w, double) {
+      for (size_t y = 0; y < colours.size(); ++y) {
+        SetColor(cr, Hex(colours[y]));
+        cairo_rectangle(cr, firstColumn, top + double(y), w - firstColumn, 1);
         cairo_fill(cr);
       }
+    });
+  };
+  const uint32_t frame[13] = {0x9aa8bc, 0x0a0a10, 0x0e121a, 0x10141e, 0x121822, 0x121822, 0x141a26,
+                              0x141a26, 0x161c28, 0x10141e, 0x0e121a, 0x0a0a10, 0x5a6678};
+  rows(126, frame, 1, 1);
+  const uint32_t bar[7] = {0xfff4b0, 0xffe060, 0xffc830, 0xffa820, 0xf08418, 0xd86008, 0xa84004};
+  rows(127, bar, 4, 1);
+  const uint32_t boss[8] = {0x0a0a10, 0xffd0e0, 0xff6080, 0xf02850,
+                            0xd01840, 0xa00c30, 0x700820, 0x0a0a10};
+  rows(128, boss, 0, 0);
+}
+
+// The countdown's letters, in the font's manner at the size of its cells:
+// four (T and M five, I three) pixels wide and seven rows of two pixels tall,
+// bright strokes in a dark one-pixel outline.
+struct PixelLetter {
+  int Width;
+  const char* Rows[7];
+};
+const PixelLetter Digits[10] = {
+    {4, {".##.", "#..#", "#..#", "#..#", "#..#", "#..#", ".##."}},
+    {4, {"..#.", ".##.", "..#.", "..#.", "..#.", "..#.", ".###"}},
+    {4, {".##.", "#..#", "...#", "..#.", ".#..", "#...", "####"}},
+    {4, {"###.", "...#", "...#", ".##.", "...#", "...#", "###."}},
+    {4, {"..#.", ".##.", "#.#.", "#.#.", "####", "..#.", "..#."}},
+    {4, {"####", "#...", "###.", "...#", "...#", "#..#", ".##."}},
+    {4, {".##.", "#...", "#...", "###.", "#..#", "#..#", ".##."}},
+    {4, {"####", "...#", "..#.", "..#.", ".#..", ".#..", ".#.."}},
+    {4, {".##.", "#..#", "#..#", ".##.", "#..#", "#..#", ".##."}},
+    {4, {".##.", "#..#", "#..#", ".###", "...#", "...#", ".##."}},
+};
+const PixelLetter Time[4] = {
+    {5, {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
+    {3, {"###", ".#.", ".#.", ".#.", ".#.", ".#.", "###"}},
+    {5, {"#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"}},
+    {4, {"####", "#...", "#...", "###.", "#...", "#...", "####"}},
+};
+
+// Draws `letter` with its strokes from column x0 + 1 and row 1, the outline
+// round it; returns the column after the outline.
+int PixelGlyph(cairo_t* cr, const PixelLetter& letter, int x0, Rgb top, Rgb bottom) {
+  auto ink = [&](int x, int y) {
+    return x >= 0 && y >= 0 && x < letter.Width && y < 14 && letter.Rows[y / 2][x] == '#';
+  };
+  for (int y = -1; y <= 14; ++y)
+    for (int x = -1; x <= letter.Width; ++x) {
+      bool edge = false;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) edge = edge || ink(x + dx, y + dy);
+      if (ink(x, y))
+        SetColor(cr, Mix(top, bottom, y / 13.0));
+      else if (edge)
+        SetColor(cr, Shadow);
+      else
+        continue;
+      cairo_rectangle(cr, x0 + 1 + x, 1 + y, 1, 1);
+      cairo_fill(cr);
+    }
+  return x0 + letter.Width + 2;
 }
 
 void DrawCountdown(Images& images) {
   PaintRun(images, 105, 10, [](cairo_t* cr, double, double, int i) {
-    PixelGlyph(cr, i, 0, Hex(0xffffff), Hex(0xffd870), true);
+    PixelGlyph(cr, Digits[i], 0, Ink, InkLow);
   });
+  // The last ten seconds: hot red digits that alternate with the plain ones.
   PaintRun(images, 115, 10, [](cairo_t* cr, double, double, int i) {
-    SetColor(cr, Hex(0x600010));
-    cairo_rectangle(cr, 0, 0, 6, 16);
-    cairo_fill(cr);
-    PixelGlyph(cr, i, 0, Hex(0xffffff), Hex(0xff4040), false);
+    PixelGlyph(cr, Digits[i], 0, Hex(0xffe8a0), Hex(0xff3830));
   });
+  // "TIME" two pixels in from the field's edge, and clear of the figures.
   images.Paint(StartupCell(125), [](cairo_t* cr, double, double) {
-    for (int k = 0; k < 4; ++k) PixelGlyph(cr, 10 + k, k * 6, Hex(0xd8f4ff), Hex(0x60b8f0), true);
+    int x = 2;
+    for (const PixelLetter& letter : Time) x = PixelGlyph(cr, letter, x, Ink, InkLow) - 1;
   });
 }
 

@@ -69,6 +69,18 @@ void DrawShip(Images& images) {
       Projected p = Project(v, {19.5 * s, 10, 1.8});
       Glow(cr, p.X, p.Y, 1.8, s < 0 ? Hex(0xff8080) : Hex(0x80ff90), Hex(0x303030));
     }
+    // The ship is hit only at its centre, pixel (24, 24) of the cell in every
+    // lean, so a white-hot core sits exactly there in a dark ring that keeps
+    // it apart from the hull and from any bullet drifting over it.
+    SetColor(cr, Hex(0x061018));
+    cairo_arc(cr, 24.5, 24.5, 3, 0, 2 * M_PI);
+    cairo_fill(cr);
+    SetColor(cr, Hex(0xc8f8ff));
+    cairo_arc(cr, 24.5, 24.5, 1.8, 0, 2 * M_PI);
+    cairo_fill(cr);
+    SetColor(cr, Hex(0xffffff));
+    cairo_rectangle(cr, 24, 24, 1, 1);
+    cairo_fill(cr);
   });
   for (int i = 0; i < 7; ++i) Rim(images, 2, StartupCell(150, i).Cell, 0.7);
 }

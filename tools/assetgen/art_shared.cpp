@@ -1,8 +1,10 @@
-// Image 9's small craft, met in every stage: the dart fighter (five cells of
-// bank, used by stages 1 to 4) and the rotor drone (eight frames of spin,
-// stages 2 and 4). They wear neutral steel with amber lights so they sit in
-// any stage's colours. The stage 2 boss shares the image; it is drawn with
-// its stage.
+// Image 9's small craft, met in every stage: the raider (five cells of bank,
+// used by stages 1 to 4) and the rotor drone (eight frames of spin, stages 2
+// and 4). They wear olive drab with a red eye, so they sit in any stage's
+// colours and share nothing with the player's silver and cyan; the raider is
+// a squat bat of a craft whose claws reach ahead of it, where the player's
+// ship is a long dart with swept wings and fins. The stage 2 boss shares the
+// image; it is drawn with its stage.
 #include <cmath>
 
 #include "art.h"
@@ -11,44 +13,46 @@
 namespace assetgen {
 namespace {
 
-Mesh DartModel() {
-  const Family& f = Steel;
+Mesh RaiderModel() {
+  const Family& f = Olive;
   Mesh m;
-  m.Loft({{-19, 2, 4, 1}, {-14, 4.2, 6, -1}, {0, 5, 7, -1.5}, {12, 3.6, 5.5, -1}, {20, 0.5, 3, 1}},
-         f.Hull, 8, 0.7);
-  m.Plate({{4, 4}, {21, -10}, {21, -15}, {16, -16}, {4, -12}}, 1.5, 0.08, f.Hull, true, 0.45);
-  m.Plate({{7, 0}, {19, -10.5}, {19, -12.5}, {7, -4}}, 2.2, 0.08, f.Trim, true, 0.5, 0.3);
-  Facet fin;
-  fin.P = {{4, -8, 4}, {5, -19, 4}, {7.5, -20, 10}, {6, -12, 9}};
-  fin.Color = f.Dark;
-  fin.Inside = {0, -14, 4};
-  fin.Bias = 0.6;
-  m.AddMirrored(fin);
-  m.Dome(0, 10, 4.5, 2.6, 2.2, f.Glass, 1, 1, 8, 0.8);
+  // a stubby body, its head forward (down the screen)
+  m.Loft({{-13, 1.5, 3, 1}, {-9, 5, 6, -1}, {0, 6.5, 7.5, -1.5}, {8, 6, 7, -1.2}, {13, 3.5, 5, 0},
+          {15, 0.5, 3, 1.5}},
+         f.Hull, 8, 0.6);
+  // claw wings: from the body's flank out and then forward to the tips
+  m.Plate({{4, -10}, {15, -8}, {22, -1}, {22.5, 14}, {19, 15}, {16, 6}, {11, 4}, {5, 7}}, 1.5, 0.1,
+          f.Hull, true, 0.45);
+  m.Plate({{8, -7.5}, {15, -5.5}, {20, 0}, {20.5, 10}, {18, 4}, {13, -2.5}, {8, -3.5}}, 2.4, 0.1,
+          f.Trim, true, 0.5, 0.3);
+  m.Plate({{19.5, 9}, {22.5, 12}, {22.5, 14}, {19, 15}, {18, 11}}, 2.6, 0.1, f.Dark, true, 0.4, 0.4);
+  // the red eye
+  m.Dome(0, 9, 5.5, 3.2, 2.5, f.Glass, 1, 1, 8, 0.8);
   return m;
 }
 
 // Cells 608 to 612 as stage 2 numbers them: cell 0 is the craft sliding
 // right (its right wing dipped), cell 2 level, cell 4 sliding left.
-void DrawDarts(Images& images) {
-  Mesh m = DartModel();
+void DrawRaiders(Images& images) {
+  Mesh m = RaiderModel();
   for (int k = 0; k < 5; ++k) {
     Placed cell = StageCell(2, 608, k);
     images.Paint(cell, [&](cairo_t* cr, double, double) {
       View v;
       v.Cx = 24;
-      v.Cy = 24;
+      v.Cy = 23;
       v.Roll = (2 - k) * 0.32;
-      Exhaust(cr, v, {0, -20, 3}, 4.5, Steel);
+      Exhaust(cr, v, {0, -14, 3}, 4.5, Olive);
       Render(cr, m, v);
-      for (int s = -1; s <= 1; s += 2) Lamp(cr, v, {s * 20.5, -13, 2}, 1.6, Steel.Light);
+      Lamp(cr, v, {0, 9.5, 8}, 2.2, Olive.Glass);
+      for (int s = -1; s <= 1; s += 2) Lamp(cr, v, {s * 21.0, 13, 3}, 1.5, Olive.Light);
     });
     Rim(images, cell.Image, cell.Cell, 0.75);
   }
 }
 
 Mesh RotorModel() {
-  const Family& f = Steel;
+  const Family& f = Olive;
   Mesh m;
   for (int k = 0; k < 3; ++k) {
     double a = k * 2 * M_PI / 3;
@@ -74,7 +78,7 @@ void DrawRotors(Images& images) {
       v.Cy = 16;
       v.Yaw = k * (2 * M_PI / 3) / 8;
       Render(cr, m, v);
-      Glow(cr, 16, 16, 3.5, Hex(0xffffff), Steel.Glass, 0.8);
+      Glow(cr, 16, 16, 3.5, Hex(0xffffff), Olive.Glass, 0.8);
     });
     Rim(images, cell.Image, cell.Cell, 0.75);
   }
@@ -83,7 +87,7 @@ void DrawRotors(Images& images) {
 }  // namespace
 
 void DrawShared(Images& images) {
-  DrawDarts(images);
+  DrawRaiders(images);
   DrawRotors(images);
 }
 

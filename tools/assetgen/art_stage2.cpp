@@ -1,5 +1,6 @@
 // Stage 2 in crimson: the boss and its two gun pods, the heavy gunship, and
-// the swept fighter with five cells of bank.
+// the X-winged fighter with five cells of bank. None of them has the long
+// body and swept wings of the player's ship.
 #include <cmath>
 
 #include "art.h"
@@ -87,50 +88,56 @@ void DrawGunPod(Images& images) {
   Rim(images, cell.Image, cell.Cell);
 }
 
-// Heavy gunship (80 x 80, image 7): twin side guns 30 pixels out and 12
-// below the centre, and a nose gun 36 below it.
+// Heavy gunship (80 x 80, image 7): a wingless armoured barge whose twin
+// side guns ride sponsons 30 pixels out and 12 below the centre, with a nose
+// gun 36 below it.
 void DrawGunship(Images& images) {
   const Family& f = Crimson;
   Mesh m;
-  m.Loft({{-36, 5, 6, 1}, {-28, 11, 11, -2}, {0, 14, 14, -3}, {22, 10, 11, -2}, {34, 4, 7, 1}},
-         f.Hull, 10, 0.6);
-  m.Plate({{10, -20}, {34, -8}, {36, 8}, {30, 14}, {10, 12}}, 3, 0.04, f.Hull, true, 0.45);
-  m.Plate({{14, -14}, {31, -5}, {31, -1}, {14, -8}}, 4.2, 0.04, f.Trim, true, 0.5, 0.2);
-  m.LoftPair({{-22, 3, 7, 2}, {-16, 6, 9, 0}, {6, 6, 9, 0}, {12, 4, 8, 1}}, f.Dark, 30, 8, 0.7,
-             0.6);
-  for (int s = -1; s <= 1; s += 2) m.Barrel(s * 30.0, 5, 8, 16, 1.8, f.Hull, 6, 1.2);
-  m.Barrel(0, 6, 28, 38, 2.4, f.Dark, 6, 1.2);
-  m.Loft({{-10, 0, 15, 13}, {-4, 5, 17, 12}, {8, 4.5, 15, 11}, {14, 0, 13, 11}}, f.Glass, 8, 1, 0,
-         1);
+  m.Loft({{-32, 8, 7, 1}, {-26, 16, 12, -2}, {-8, 19, 14, -3}, {14, 18, 13, -3}, {26, 13, 11, -2},
+          {33, 6, 8, 1}},
+         f.Hull, 12, 0.6);
+  // sponsons joined to the hull by armour
+  m.LoftPair({{-22, 3, 8, 3}, {-16, 7, 11, 0}, {6, 7, 11, 0}, {12, 4, 9, 2}}, f.Hull, 30, 10, 0.6,
+             0.4);
+  m.Plate({{14, -14}, {26, -16}, {26, 6}, {14, 10}}, 5, 0, f.Dark, true, 0.3, 0.1);
+  m.Plate({{16, -10}, {24, -11}, {24, -6}, {16, -5}}, 6.5, 0, f.Trim, true, 0.5, 0.3);
+  for (int s = -1; s <= 1; s += 2) m.Barrel(s * 30.0, 6, 10, 17, 2.2, f.Dark, 6, 1.4);
+  m.Barrel(0, 7, 30, 38, 2.6, f.Dark, 6, 1.2);
+  // armour bands across the back and the bridge
+  m.Plate({{0, -24}, {14, -22}, {14, -18}, {0, -20}}, 13.5, 0, f.Trim, true, 0.5, 0.6);
+  m.Dome(0, 4, 13, 8, 5, f.Dark, 0.8, 0, 12, 1);
+  m.Dome(0, 5, 16, 4.5, 4, f.Glass, 1, 0, 10, 1.4);
   Placed cell = StageCell(2, 613);
   images.Paint(cell, [&](cairo_t* cr, double, double) {
     View v;
     v.Cx = 40;
     v.Cy = 40;
     for (int s = -1; s <= 1; s += 2) Exhaust(cr, v, {s * 30.0, -24, 3}, 6, f);
-    Exhaust(cr, v, {0, -38, 3}, 5, f);
+    for (int s = -1; s <= 1; s += 2) Exhaust(cr, v, {s * 8.0, -34, 3}, 5, f);
     Render(cr, m, v);
     for (int s = -1; s <= 1; s += 2) {
-      Seam(cr, v, {{s * 14.0, -6, 8}, {s * 30.0, 2, 8}});
-      Lamp(cr, v, {s * 35.0, 10, 5}, 1.6, f.Light);
+      Seam(cr, v, {{s * 10.0, -26, 11}, {s * 12.0, 26, 11}});
+      Lamp(cr, v, {s * 37.0, 0, 6}, 1.6, f.Light);
     }
   });
   Rim(images, cell.Image, cell.Cell);
 }
 
-// Swept fighter (64 x 64, image 8): cells 614 to 618, 614 sliding right with
-// its right wing dipped, 616 level, 618 sliding left.
+// X-winged fighter (64 x 64, image 8): a slim body with one pair of wings
+// swept back and one reaching forward, cells 614 to 618, 614 sliding right
+// with its right side dipped, 616 level, 618 sliding left.
 void DrawFighters(Images& images) {
   const Family& f = Crimson;
   Mesh m;
-  m.Loft({{-26, 3, 5, 1}, {-20, 6, 8, -1}, {0, 7, 9, -2}, {16, 5, 7, -1}, {28, 1, 4, 1}}, f.Hull,
+  m.Loft({{-24, 2, 4, 1}, {-18, 5, 7, -1}, {0, 6, 8, -2}, {14, 4.5, 7, -1}, {24, 1, 4, 1}}, f.Hull,
          8, 0.6);
-  m.Plate({{5, 8}, {29, -12}, {30, -20}, {24, -22}, {5, -16}}, 2, 0.07, f.Hull, true, 0.45);
-  m.Plate({{8, 2}, {27, -13}, {27, -16}, {8, -4}}, 3, 0.07, f.Trim, true, 0.5, 0.3);
-  m.LoftPair({{-24, 2, 5, 1.5}, {-18, 4, 6, 0}, {2, 4, 6, 0}, {8, 2, 5, 1}}, f.Dark, 10, 6, 0.7,
-             0.5);
-  m.Loft({{4, 0, 9.5, 8}, {9, 3.4, 11, 7.5}, {18, 2.8, 9, 6.5}, {22, 0, 7, 6.5}}, f.Glass, 8, 1, 0,
-         1);
+  // rear wings swept back, front wings reaching forward
+  m.Plate({{4, -8}, {22, -24.5}, {28.5, -19.5}, {6, 4}}, 2, 0.06, f.Hull, true, 0.45);
+  m.Plate({{4, 4}, {27, 18}, {23, 25}, {4, 15}}, 2, 0.06, f.Hull, true, 0.45);
+  m.Plate({{9, -6}, {23, -17.5}, {25, -16.5}, {11, -3}}, 3, 0.06, f.Trim, true, 0.5, 0.3);
+  m.Plate({{9, 9.5}, {22, 18}, {21, 20}, {9, 12.5}}, 3, 0.06, f.Trim, true, 0.5, 0.3);
+  m.Dome(0, 8, 7.5, 3.6, 3, f.Glass, 1, 0, 10, 1);
   for (int k = 0; k < 5; ++k) {
     Placed cell = StageCell(2, 614, k);
     images.Paint(cell, [&](cairo_t* cr, double, double) {
@@ -138,9 +145,12 @@ void DrawFighters(Images& images) {
       v.Cx = 32;
       v.Cy = 32;
       v.Roll = (2 - k) * 0.3;
-      for (int s = -1; s <= 1; s += 2) Exhaust(cr, v, {s * 10.0, -26, 3}, 5, f);
+      Exhaust(cr, v, {0, -25, 3}, 5, f);
       Render(cr, m, v);
-      for (int s = -1; s <= 1; s += 2) Lamp(cr, v, {s * 29.0, -18, 3}, 1.6, f.Light);
+      for (int s = -1; s <= 1; s += 2) {
+        Lamp(cr, v, {s * 26.0, -21, 3}, 1.6, f.Light);
+        Lamp(cr, v, {s * 25.0, 22, 3}, 1.6, f.Light);
+      }
     });
     Rim(images, cell.Image, cell.Cell);
   }

@@ -2,11 +2,11 @@
 
 namespace assetgen {
 
-const Family Jade{Hex(0x4a9a74), Hex(0x1f4a3a), Hex(0xc8d860), Hex(0xfff070), Hex(0x70f0c0)};
+const Family Jade{Hex(0x4a9a74), Hex(0x1f4a3a), Hex(0xc8d860), Hex(0xfff070), Hex(0xb8ff48)};
 const Family Crimson{Hex(0xc03040), Hex(0x4a1018), Hex(0xe8c8b0), Hex(0xffa040), Hex(0xffd060)};
-const Family Violet{Hex(0x8058c8), Hex(0x2c1c58), Hex(0xd0b8ff), Hex(0x60ffe0), Hex(0xff70e0)};
+const Family Violet{Hex(0x8058c8), Hex(0x2c1c58), Hex(0xd0b8ff), Hex(0xa0ff58), Hex(0xff70e0)};
 const Family Bronze{Hex(0xc09040), Hex(0x4a3418), Hex(0x303038), Hex(0xff4a20), Hex(0xffe070)};
-const Family Steel{Hex(0x8a92a0), Hex(0x363c48), Hex(0xd8a040), Hex(0xffa030), Hex(0xff5040)};
+const Family Olive{Hex(0x8c9452), Hex(0x33391e), Hex(0xe6dc9a), Hex(0xff5a3c), Hex(0xff2a18)};
 
 void Turret(Mesh& m, double x, double y, double z, double r, const Family& f, int barrels,
             double length) {

@@ -22,7 +22,7 @@ extern const Family Jade;     // stage 1
 extern const Family Crimson;  // stage 2
 extern const Family Violet;   // stage 3
 extern const Family Bronze;   // stage 4
-extern const Family Steel;    // the small craft every stage meets
+extern const Family Olive;    // the small craft every stage meets
 
 // A turret: a dome with a barrel (or two) pointing down the screen.
 void Turret(Mesh& m, double x, double y, double z, double r, const Family& f, int barrels = 1,

@@ -1,5 +1,6 @@
 #include "images.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "art.h"
@@ -35,6 +36,20 @@ void Rim(Images& images, int image, Rect area, double alpha) {
           }
         }
       if (near) px = rim;
+    }
+  cairo_surface_mark_dirty(s);
+}
+
+void Harden(Images& images, int image, Rect area, int level) {
+  cairo_surface_t* s = images.Surface(image);
+  cairo_surface_flush(s);
+  uint8_t* data = cairo_image_surface_get_data(s);
+  const int stride = cairo_image_surface_get_stride(s);
+  for (int y = area.Y; y < area.Y + area.H; ++y)
+    for (int x = area.X; x < area.X + area.W; ++x) {
+      uint32_t& px = *reinterpret_cast<uint32_t*>(data + y * stride + x * 4);
+      const uint32_t r = (px >> 16) & 255, g = (px >> 8) & 255, b = px & 255;
+      px = std::max({r, g, b}) < uint32_t(level) ? 0 : (px | 0xff000000u);
     }
   cairo_surface_mark_dirty(s);
 }

@@ -71,14 +71,16 @@ bench: build
 	for b in $(BUILD)/bench/*_bench; do $$b --benchmark_min_time=0.2; done
 
 # Line coverage of src/ by the unit and end-to-end tests, from an
-# instrumented build of its own (gcovr is installed when missing).
+# instrumented build of its own, made afresh so that no notes of an older
+# build are counted (gcovr is installed when missing).
 coverage: deps
 	@dpkg-query -W -f='$${Status}\n' gcovr 2>/dev/null | grep -q '^install ok installed' || \
 	  (DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends gcovr || \
 	   ($(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends gcovr))
+	rm -rf $(COV_BUILD)
 	cmake -S . -B $(COV_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOMBREZZA_COVERAGE=ON -DOMBREZZA_BENCH=OFF
 	cmake --build $(COV_BUILD) -j $(JOBS)
-	find $(COV_BUILD) -name '*.gcda' -delete
+	find $(COV_BUILD) -name '*.gcda' -delete  # those the test discovery left
 	-cd $(COV_BUILD) && ctest -j $(JOBS) --output-on-failure
 	gcovr -r . --filter 'src/' --object-directory $(COV_BUILD) -j $(JOBS) --print-summary -o $(COV_BUILD)/coverage.txt
 	@tail -n 4 $(COV_BUILD)/coverage.txt

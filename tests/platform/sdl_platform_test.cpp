@@ -23,6 +23,13 @@ struct Recorder : PlatformEvents {
 
 void IgnoreReport(std::string_view) {}
 
+void PushWindowEvent(SDL_WindowEventID id) {
+  SDL_Event e = {};
+  e.type = SDL_WINDOWEVENT;
+  e.window.event = id;
+  SDL_PushEvent(&e);
+}
+
 class SdlPlatformTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -74,11 +81,8 @@ TEST_F(SdlPlatformTest, OnlyTheShellsKeysAndOneCloseArrive) {
   EXPECT_EQ(events_.closes, 0);
 
   // The close button brings a window event and a quit: one request.
+  PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
   SDL_Event e = {};
-  e.type = SDL_WINDOWEVENT;
-  e.window.event = SDL_WINDOWEVENT_CLOSE;
-  SDL_PushEvent(&e);
-  e = {};
   e.type = SDL_QUIT;
   SDL_PushEvent(&e);
   platform_->PumpEvents(events_);
@@ -91,13 +95,6 @@ TEST_F(SdlPlatformTest, OnlyTheShellsKeysAndOneCloseArrive) {
   EXPECT_EQ(events_.closes, 3);
   platform_->PumpEvents(events_);
   EXPECT_EQ(events_.closes, 3);
-}
-
-void PushWindowEvent(SDL_WindowEventID id) {
-  SDL_Event e = {};
-  e.type = SDL_WINDOWEVENT;
-  e.window.event = id;
-  SDL_PushEvent(&e);
 }
 
 TEST_F(SdlPlatformTest, PauseKeysAndTheFocusPauseAndNeverReachTheGame) {

@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <tuple>
 
 #include "counting_new.h"
 #include "media/hand_made.h"
-#include "scratch_dir.h"
 
 namespace {
 
@@ -204,30 +202,6 @@ TEST(Archive, MalformedArchivesFailWithTheirReason) {
     Bytes out;
     EXPECT_EQ(Read(c.File, "cg1.bmp", out), c.Message);
   }
-}
-
-TEST(Archive, ListsTheDirectory) {
-  bool compressed = false;
-  std::vector<omb::ArchiveListing> list;
-  std::string error;
-  ASSERT_TRUE(omb::ListArchive(Archive(1, {{"one", {1, 2}, 9}, {"two", {}, 0}}), compressed, list, error));
-  EXPECT_TRUE(compressed);
-  ASSERT_EQ(list.size(), 2u);
-  EXPECT_EQ(list[0].Name + "," + list[1].Name, "one,two");
-  EXPECT_EQ(std::tie(list[0].Position, list[0].StoredSize, list[0].FullSize), std::tuple(256u + 2 * 268, 2u, 9u));
-  EXPECT_EQ(list[1].Position, 256u + 2 * 268 + 2);
-}
-
-TEST(Archive, OpensFilesAndNamesAMissingOne) {
-  omb::ScratchDirectory dir;
-  WriteBytes("cg.qda", Archive(0, {{"cg1.bmp", {1, 2, 3}, 3}}));
-  Bytes out;
-  std::string error;
-  EXPECT_TRUE(omb::OpenArchiveEntry("cg.qda", "CG1.BMP", out, error)) << error;
-  EXPECT_EQ(out, (Bytes{1, 2, 3}));
-  EXPECT_FALSE(omb::OpenArchiveEntry("none.qda", "cg1.bmp", out, error));
-  EXPECT_NE(error.find("none.qda"), std::string::npos) << error;
-  EXPECT_TRUE(out.empty());
 }
 
 }  // namespace

@@ -90,9 +90,8 @@ TEST_F(DataDirectoryTest, OnlyAssetNamesAreOpenedFromTheAssetFolder) {
   GameLayout installed{true, root / "data", root / "share" / "ombrezza"};
   ASSERT_TRUE(EnterDataDirectory(installed, error)) << error;
   const std::string assets = (root / "share" / "ombrezza").string();
-  EXPECT_EQ(std::string(GameFilePath("cg.qda").c_str()), assets + "/cg.qda");
-  EXPECT_EQ(std::string(GameFilePath("wave/hit01.wav").c_str()), assets + "/wave/hit01.wav");
-  EXPECT_EQ(std::string(GameFilePath("midi/midi.txt").c_str()), assets + "/midi/midi.txt");
+  for (const char* asset : {"cg.qda", "wave/hit01.wav", "midi/midi.txt"})
+    EXPECT_EQ(std::string(GameFilePath(asset).c_str()), assets + "/" + asset);
   for (const char* own : {"option.txt", "ranking.txt", "replay/replay3.txt", "screenshots/a.png", "cg.qda.tmp",
                           "/abs/cg.qda", "midi"}) {
     EXPECT_STREQ(GameFilePath(own).c_str(), own);

@@ -59,6 +59,13 @@ class SdlPlatformTest : public ::testing::Test {
     SDL_PushEvent(&e);
   }
 
+  // Pushes a key and says whether the platform is paused once it has taken it.
+  bool PausedAfter(SDL_Scancode code, bool repeat = false) {
+    PushKey(code, repeat);
+    platform_->PumpEvents(events_);
+    return platform_->Paused();
+  }
+
   JoystickState Joy() {
     platform_->PumpEvents(events_);  // hot-plug arrives as events
     JoystickState joy;
@@ -99,15 +106,9 @@ TEST_F(SdlPlatformTest, OnlyTheShellsKeysAndOneCloseArrive) {
 
 TEST_F(SdlPlatformTest, PauseKeysAndTheFocusPauseAndNeverReachTheGame) {
   EXPECT_FALSE(platform_->Paused());
-  PushKey(SDL_SCANCODE_P);
-  platform_->PumpEvents(events_);
-  EXPECT_TRUE(platform_->Paused());
-  PushKey(SDL_SCANCODE_P, /*repeat=*/true);  // held, it does not let go again
-  platform_->PumpEvents(events_);
-  EXPECT_TRUE(platform_->Paused());
-  PushKey(SDL_SCANCODE_PAUSE);
-  platform_->PumpEvents(events_);
-  EXPECT_FALSE(platform_->Paused());
+  EXPECT_TRUE(PausedAfter(SDL_SCANCODE_P));
+  EXPECT_TRUE(PausedAfter(SDL_SCANCODE_P, /*repeat=*/true)) << "held, it does not let go again";
+  EXPECT_FALSE(PausedAfter(SDL_SCANCODE_PAUSE));
   EXPECT_TRUE(events_.keys.empty()) << "the shell never hears of the pause keys";
 
   // Away from the window and back.
@@ -149,9 +150,7 @@ TEST_F(SdlPlatformTest, WithoutPauseOnFocusLossOnlyTheKeysPause) {
   PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
   platform_->PumpEvents(events_);
   EXPECT_FALSE(platform_->Paused());
-  PushKey(SDL_SCANCODE_P);
-  platform_->PumpEvents(events_);
-  EXPECT_TRUE(platform_->Paused());
+  EXPECT_TRUE(PausedAfter(SDL_SCANCODE_P));
 }
 
 TEST_F(SdlPlatformTest, PlainJoystickAxesHatAndButtons) {

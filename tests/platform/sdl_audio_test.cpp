@@ -137,7 +137,7 @@ TEST_F(AudioOnDisk, MidiPlaysOnceThroughTheSynthesiserAndLoadedTunesReopenWithou
   ASSERT_TRUE(audio_.SoundOn());
   if (!audio_.MusicOn()) GTEST_SKIP() << "no soundfont installed (Debian timgm6mb-soundfont)";
   WriteBytes("tune.mid", TinyTune());
-  WriteBytes("other.mid", TinyTune());
+  std::filesystem::copy_file("tune.mid", "other.mid");
 
   audio_.MusicPreload("tune.mid");
   audio_.MusicPreload("tune.mid");  // a second preload keeps the first

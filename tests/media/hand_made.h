@@ -2,6 +2,7 @@
 // on any writer: little-endian fields, QDA archives, BMP pictures, and whole
 // files to and from the disk.
 #pragma once
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>

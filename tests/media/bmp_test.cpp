@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "media/hand_made.h"
 
-using Bytes = std::vector<uint8_t>;
+namespace {
 
 constexpr char kBadFile[] = "不正なBMPファイルです";
 constexpr char kBadBitmap[] = "不正なビットマップです";
@@ -18,66 +18,14 @@ const int kW = 5, kH = 3;
 const std::vector<uint32_t> kColours = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFFFFFF};
 int IndexAt(int x, int y) { return (x + 2 * y) % 6; }
 
-struct Form {
-  uint16_t Bits;
-  uint32_t Compression = 0;
-  uint32_t InfoSize = 40;
-  std::vector<uint32_t> Masks = {};  // red, green, blue
-};
-
-void Put(Bytes& b, size_t at, uint32_t v, int n) {
-  for (int i = 0; i < n; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-// The test image in the given form; `gap` unused bytes before the pixels.
-Bytes Make(const Form& f, bool topDown, size_t gap = 0) {
-  const bool core = f.InfoSize == 12;
-  const size_t palette = f.Bits == 8 ? 256 * (core ? 3 : 4) : 0;
-  const size_t masks = f.InfoSize == 40 && !f.Masks.empty() ? 12 : 0;
-  const size_t offset = 14 + f.InfoSize + masks + palette + gap;
-  const size_t stride = (kW * f.Bits + 31) / 32 * 4;
-  Bytes b(offset + stride * kH, 0xEE);  // padding and gaps hold junk
-  b[0] = 'B', b[1] = 'M';
-  Put(b, 2, static_cast<uint32_t>(b.size()), 4);
-  Put(b, 10, static_cast<uint32_t>(offset), 4);
-  Put(b, 14, f.InfoSize, 4);
-  if (core) {
-    Put(b, 18, kW, 2), Put(b, 20, kH, 2), Put(b, 22, 1, 2), Put(b, 24, f.Bits, 2);
-  } else {
-    std::fill(b.begin() + 18, b.begin() + 14 + f.InfoSize, 0);
-    Put(b, 18, kW, 4), Put(b, 22, topDown ? -kH : kH, 4), Put(b, 26, 1, 2), Put(b, 28, f.Bits, 2);
-    Put(b, 30, f.Compression, 4);
-    for (size_t i = 0; i < f.Masks.size(); ++i) Put(b, 54 + 4 * i, f.Masks[i], 4);
-  }
-  for (size_t i = 0; i < palette / (core ? 3 : 4); ++i)
-    Put(b, 14 + f.InfoSize + masks + i * (core ? 3 : 4),
-        i < kColours.size() ? kColours[i] : 0x123456, core ? 3 : 4);
-  for (int y = 0; y < kH; ++y) {
-    const size_t row = offset + stride * (topDown ? y : kH - 1 - y);
-    for (int x = 0; x < kW; ++x) {
-      const int i = IndexAt(x, y);
-      const uint32_t c = kColours[i];
-      const uint32_t r = c >> 16, g = c >> 8 & 255, bl = c & 255;
-      switch (f.Bits) {
-        case 8:
-          b[row + x] = static_cast<uint8_t>(i);
-          break;
-        case 16:
-          Put(b, row + 2 * x,
-              f.Masks.empty() ? (r >> 3) << 10 | (g >> 3) << 5 | bl >> 3
-                              : (r >> 3) << 11 | (g >> 2) << 5 | bl >> 3,
-              2);
-          break;
-        case 24:
-          Put(b, row + 3 * x, c, 3);
-          break;
-        case 32:
-          Put(b, row + 4 * x, f.Masks.empty() ? c | 0xAB000000u : r << 22 | g << 12 | bl << 2, 4);
-          break;
-      }
-    }
-  }
-  return b;
+// The test image in the given form: indices at 8 bits, else colours.
+Bytes Make(BmpForm f, bool topDown, size_t gap = 0) {
+  std::vector<uint32_t> pixels, palette = kColours;
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x) pixels.push_back(f.Bits == 8 ? IndexAt(x, y) : kColours[IndexAt(x, y)]);
+  palette.resize(256, 0x123456);
+  f.TopDown = topDown, f.Gap = gap;
+  return Bmp(f, kW, kH, pixels, palette);
 }
 
 std::string Decode(const Bytes& file, omb::Bitmap& out) {
@@ -91,9 +39,9 @@ TEST(Bmp, EveryDepthAndRowOrderDecodesToTheSamePixels) {
     for (int x = 0; x < kW; ++x) want.push_back(kColours[IndexAt(x, y)]);
   const std::vector<uint32_t> m565 = {0xF800, 0x07E0, 0x001F};
   const std::vector<uint32_t> m10 = {0x3FF00000, 0x000FFC00, 0x000003FF};
-  const Form forms[] = {{8},  {8, 0, 12},   {16}, {16, 3, 40, m565}, {16, 3, 124, m565},
-                        {24}, {24, 0, 108}, {32}, {32, 3, 40, m10},  {32, 3, 56, m10}};
-  for (const Form& f : forms)
+  const BmpForm forms[] = {{8},  {8, 0, 12},   {16}, {16, 3, 40, m565}, {16, 3, 124, m565},
+                           {24}, {24, 0, 108}, {32}, {32, 3, 40, m10},  {32, 3, 56, m10}};
+  for (const BmpForm& f : forms)
     for (bool topDown : {false, true}) {
       if (f.InfoSize == 12 && topDown) continue;  // the core header has no top-down rows
       for (size_t gap : {0, 7}) {

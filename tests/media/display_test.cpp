@@ -2,102 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "media/debuglog.h"
+#include "media/hand_made.h"
 #include "media/surface.h"
+#include "scratch_dir.h"
 
 namespace omb {
 namespace {
 
-// ---- test data: BMP files and a stored archive, written by hand ----
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-// A bottom-up BMP: 8 bits with `palette` when given (pixels are indices),
-// else 24 bits (pixels are 0x00RRGGBB).
-std::vector<uint8_t> MakeBmp(int w, int h, const std::vector<uint32_t>& pixels,
-                             const std::vector<uint32_t>& palette = {}) {
-  const bool indexed = !palette.empty();
-  const int bytesPerPixel = indexed ? 1 : 3;
-  const int stride = (w * bytesPerPixel + 3) & ~3;
-  const uint32_t offset = 14 + 40 + (indexed ? 256 * 4 : 0);
-  std::vector<uint8_t> out;
-  out.push_back('B');
-  out.push_back('M');
-  Put32(out, offset + stride * h);
-  Put32(out, 0);
-  Put32(out, offset);
-  Put32(out, 40);
-  Put32(out, w);
-  Put32(out, h);
-  Put16(out, 1);
-  Put16(out, indexed ? 8 : 24);
-  Put32(out, 0);
-  Put32(out, stride * h);
-  Put32(out, 2835);
-  Put32(out, 2835);
-  Put32(out, indexed ? 256 : 0);
-  Put32(out, 0);
-  if (indexed) {
-    for (int i = 0; i < 256; ++i) Put32(out, i < static_cast<int>(palette.size()) ? palette[i] : 0);
-  }
-  for (int y = h - 1; y >= 0; --y) {
-    const size_t start = out.size();
-    for (int x = 0; x < w; ++x) {
-      const uint32_t p = pixels[y * w + x];
-      if (indexed) {
-        out.push_back(static_cast<uint8_t>(p));
-      } else {
-        out.push_back(static_cast<uint8_t>(p));
-        out.push_back(static_cast<uint8_t>(p >> 8));
-        out.push_back(static_cast<uint8_t>(p >> 16));
-      }
-    }
-    out.resize(start + stride, 0);
-  }
-  return out;
-}
-
-struct Entry {
-  std::string name;
-  std::vector<uint8_t> data;
-};
-
-// An uncompressed archive written to the test's temporary directory.
-std::string WriteArchive(const std::string& file, const std::vector<Entry>& entries) {
-  std::vector<uint8_t> out(256, 0);
-  out[4] = 'Q', out[5] = 'D', out[6] = 'A', out[7] = '0';
-  out[8] = static_cast<uint8_t>(entries.size());
-  uint32_t position = 256 + 268 * static_cast<uint32_t>(entries.size());
-  for (const Entry& e : entries) {
-    Put32(out, position);
-    Put32(out, static_cast<uint32_t>(e.data.size()));
-    Put32(out, static_cast<uint32_t>(e.data.size()));
-    std::vector<uint8_t> name(256, 0);
-    std::copy(e.name.begin(), e.name.end(), name.begin());
-    out.insert(out.end(), name.begin(), name.end());
-    position += static_cast<uint32_t>(e.data.size());
-  }
-  for (const Entry& e : entries) out.insert(out.end(), e.data.begin(), e.data.end());
-  const std::string path = (std::filesystem::path(::testing::TempDir()) / file).string();
-  FILE* f = std::fopen(path.c_str(), "wb");
-  EXPECT_NE(f, nullptr);
-  if (f != nullptr) {
-    std::fwrite(out.data(), 1, out.size(), f);
-    std::fclose(f);
-  }
-  return path;
+// An uncompressed archive of the given files, in the scratch directory.
+std::string WriteArchive(const std::string& file, const std::vector<std::pair<std::string, Bytes>>& files) {
+  std::vector<Item> items;
+  for (const auto& [name, data] : files) items.push_back({name, data, static_cast<uint32_t>(data.size())});
+  WriteBytes(file, Archive(0, items));
+  return file;
 }
 
 // ---- the platform and the failure reports, as the display sees them ----
@@ -164,13 +86,11 @@ class DisplayTest : public ::testing::Test {
     SetFailureSinkForTests(nullptr);
   }
 
+  ScratchDirectory scratch;
   FakePlatform platform;
   std::unique_ptr<Display> display = std::make_unique<Display>();
+  std::unique_ptr<Surface> sheet = std::make_unique<Surface>();  // half a megabyte: off the stack
 };
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
-}
 
 TEST_F(DisplayTest, ClearFillsWithBackColorAndFlipPresentsTheBackBuffer) {
   display->BackColor = 0x123456;
@@ -180,21 +100,10 @@ TEST_F(DisplayTest, ClearFillsWithBackColorAndFlipPresentsTheBackBuffer) {
   display->Flip();
   EXPECT_EQ(platform.presents, 1);
   EXPECT_EQ(platform.presented, display->BackBuffer());
-  EXPECT_EQ(display->ColorMatch(0), 0u);  // black in a window
 }
 
-TEST_F(DisplayTest, ModeSwitchesTellThePlatformAndRaiseRestoreThenChangeDisplayMode) {
-  PaletteArchive = WriteArchive("modes.qda", {{"cg1.bmp", MakeBmp(1, 1, {0}, {0x000000})}});
-  display->InitializeFullScreen(640, 480, 8);
-  EXPECT_TRUE(display->FullScreen());
-  display->InitializeWindowed(640, 480);
-  EXPECT_FALSE(display->FullScreen());
-  EXPECT_EQ(platform.fullScreenCalls, (std::vector<bool>{true, false}));
-  EXPECT_EQ(Events, "restore mode restore mode ");
-  EXPECT_TRUE(Failures.empty());
-}
-
-TEST_F(DisplayTest, UnsupportedModesAreReportedAndChangeNothing) {
+TEST_F(DisplayTest, OnlyTheGamesModesSwitchTellingThePlatformAndRaisingRestoreThenChangeDisplayMode) {
+  PaletteArchive = WriteArchive("modes.qda", {{"cg1.bmp", Bmp({8}, 1, 1, {0})}});
   display->InitializeFullScreen(800, 600, 16);
   display->InitializeFullScreen(640, 480, 32);
   display->InitializeWindowed(320, 240);
@@ -204,50 +113,55 @@ TEST_F(DisplayTest, UnsupportedModesAreReportedAndChangeNothing) {
   EXPECT_EQ(Failures, (std::vector<std::string>{"画面モード800x600x16の初期化に失敗しました",
                                                 "画面モード640x480x32の初期化に失敗しました",
                                                 "画面モード320x240x32の初期化に失敗しました"}));
+  display->InitializeFullScreen(640, 480, 8);
+  EXPECT_TRUE(display->FullScreen());
+  display->InitializeWindowed(640, 480);
+  EXPECT_FALSE(display->FullScreen());
+  EXPECT_EQ(platform.fullScreenCalls, (std::vector<bool>{true, false}));
+  EXPECT_EQ(Events, "restore mode restore mode ");
+  EXPECT_EQ(Failures.size(), 3u) << "and no more";
 }
 
 TEST_F(DisplayTest, PaletteFailuresAreReportedAndLeaveNoPalette) {
   const std::string archive =
-      WriteArchive("nopalette.qda", {{"true.bmp", MakeBmp(2, 1, {0xFF0000, 0x00FF00})}});
+      WriteArchive("nopalette.qda", {{"true.bmp", Bmp({}, 2, 1, {0xFF0000, 0x00FF00})}});
   EXPECT_FALSE(display->UpdatePalette());
   EXPECT_FALSE(display->LoadPaletteFromArchive(archive, "cg1.bmp"));
   EXPECT_FALSE(display->LoadPaletteFromArchive(archive, "true.bmp"));
   EXPECT_FALSE(display->UpdatePalette());
   ASSERT_EQ(Failures.size(), 4u);
   EXPECT_EQ(Failures[0], "パレットが更新できませんでした");
-  EXPECT_TRUE(StartsWith(Failures[1], archive + "/cg1.bmpの抽出に失敗しました")) << Failures[1];
-  EXPECT_TRUE(StartsWith(Failures[2], "不正なビットマップです")) << Failures[2];
+  EXPECT_TRUE(Failures[1].starts_with(archive + "/cg1.bmpの抽出に失敗しました")) << Failures[1];
+  EXPECT_TRUE(Failures[2].starts_with("不正なビットマップです")) << Failures[2];
   EXPECT_EQ(Failures[3], "パレットが更新できませんでした");
 }
 
 TEST_F(DisplayTest, FullScreenDrawsEverySheetThroughThePaletteAndAWindowRestoresIt) {
   // Index 0 and 1 are equally near 0x000001: the lower index must win.
   const std::vector<uint32_t> palette = {0x000002, 0x000000, 0xFF0000, 0x00FF00, 0xFF00FF};
-  PaletteArchive = WriteArchive("palette.qda", {{"cg1.bmp", MakeBmp(1, 1, {0}, palette)}});
-  auto owned = std::make_unique<Surface>();  // half a megabyte: off the stack
-  Surface& sheet = *owned;
-  sheet.Create(*display);
-  sheet.PutPixel(0, 0, 0xFE01FE);
-  sheet.PutPixel(1, 0, 0xF00810);
-  sheet.PutPixel(2, 0, 0x000001);
-  sheet.PutPixel(3, 0, 0xFF00FF);  // another colour, but the key's palette colour
-  sheet.SetColorKey(sheet.GetPixel(0, 0));
+  PaletteArchive = WriteArchive("palette.qda", {{"cg1.bmp", Bmp({8}, 1, 1, {0}, palette)}});
+  sheet->Create(*display);
+  sheet->PutPixel(0, 0, 0xFE01FE);
+  sheet->PutPixel(1, 0, 0xF00810);
+  sheet->PutPixel(2, 0, 0x000001);
+  sheet->PutPixel(3, 0, 0xFF00FF);  // another colour, but the key's palette colour
+  sheet->SetColorKey(sheet->GetPixel(0, 0));
 
   display->InitializeFullScreen(640, 480, 8);
-  EXPECT_EQ(sheet.GetPixel(0, 0), 0xFF00FFu);
-  EXPECT_EQ(sheet.GetPixel(1, 0), 0xFF0000u);
-  EXPECT_EQ(sheet.GetPixel(2, 0), 0x000002u);
-  EXPECT_EQ(sheet.GetPixel(4, 0), 0x000000u);
-  EXPECT_EQ(sheet.ColorKey(), 0xFF00FFu);
+  EXPECT_EQ(sheet->GetPixel(0, 0), 0xFF00FFu);
+  EXPECT_EQ(sheet->GetPixel(1, 0), 0xFF0000u);
+  EXPECT_EQ(sheet->GetPixel(2, 0), 0x000002u);
+  EXPECT_EQ(sheet->GetPixel(4, 0), 0x000000u);
+  EXPECT_EQ(sheet->ColorKey(), 0xFF00FFu);
   EXPECT_EQ(display->ColorMatch(0x10F010), 0x00FF00u);
   // Re-reading the key in full screen, as the shell does, keeps the true key.
-  sheet.SetColorKey(sheet.GetPixel(0, 0));
+  sheet->SetColorKey(sheet->GetPixel(0, 0));
 
   display->InitializeWindowed(640, 480);
-  EXPECT_EQ(sheet.GetPixel(0, 0), 0xFE01FEu);
-  EXPECT_EQ(sheet.GetPixel(1, 0), 0xF00810u);
-  EXPECT_EQ(sheet.GetPixel(3, 0), 0xFF00FFu);
-  EXPECT_EQ(sheet.ColorKey(), 0xFE01FEu);
+  EXPECT_EQ(sheet->GetPixel(0, 0), 0xFE01FEu);
+  EXPECT_EQ(sheet->GetPixel(1, 0), 0xF00810u);
+  EXPECT_EQ(sheet->GetPixel(3, 0), 0xFF00FFu);
+  EXPECT_EQ(sheet->ColorKey(), 0xFE01FEu);
   EXPECT_EQ(display->ColorMatch(0x10F010), 0x10F010u);
   EXPECT_TRUE(Failures.empty());
 }
@@ -259,36 +173,34 @@ TEST_F(DisplayTest, SheetsLoadAtTheOriginCutTo256AndKeepTheRestOnFailure) {
     for (int x = 0; x < 300; ++x) large[y * 300 + x] = static_cast<uint32_t>(x << 12 | y);
   }
   const std::string archive = WriteArchive(
-      "sheets.qda", {{"small.bmp", MakeBmp(3, 2, small)}, {"large.bmp", MakeBmp(300, 260, large)}});
-  auto owned = std::make_unique<Surface>();  // half a megabyte: off the stack
-  Surface& sheet = *owned;
-  sheet.Create(*display);
-  sheet.PutPixel(200, 200, 0xABCDEF);
+      "sheets.qda", {{"small.bmp", Bmp({}, 3, 2, small)}, {"large.bmp", Bmp({}, 300, 260, large)}});
+  sheet->Create(*display);
+  sheet->PutPixel(200, 200, 0xABCDEF);
 
-  ASSERT_TRUE(sheet.LoadFromArchive(archive, "SMALL.BMP"));
-  EXPECT_EQ(sheet.GetPixel(0, 0), 0x111111u);
-  EXPECT_EQ(sheet.GetPixel(2, 1), 0x666666u);
-  EXPECT_EQ(sheet.GetPixel(3, 0), 0u);
-  EXPECT_EQ(sheet.GetPixel(200, 200), 0xABCDEFu);
+  ASSERT_TRUE(sheet->LoadFromArchive(archive, "SMALL.BMP"));
+  EXPECT_EQ(sheet->GetPixel(0, 0), 0x111111u);
+  EXPECT_EQ(sheet->GetPixel(2, 1), 0x666666u);
+  EXPECT_EQ(sheet->GetPixel(3, 0), 0u);
+  EXPECT_EQ(sheet->GetPixel(200, 200), 0xABCDEFu);
 
-  EXPECT_FALSE(sheet.LoadFromArchive(archive, "missing.bmp"));
-  EXPECT_FALSE(sheet.LoadFromArchive(archive + ".none", "small.bmp"));
+  EXPECT_FALSE(sheet->LoadFromArchive(archive, "missing.bmp"));
+  EXPECT_FALSE(sheet->LoadFromArchive(archive + ".none", "small.bmp"));
   ASSERT_EQ(Failures.size(), 2u);
-  EXPECT_TRUE(StartsWith(Failures[0], "アーカイブからのビットマップの読み取りに失敗しました"));
+  EXPECT_TRUE(Failures[0].starts_with("アーカイブからのビットマップの読み取りに失敗しました"));
   EXPECT_NE(Failures[0].find("missing.bmp"), std::string::npos) << Failures[0];
-  EXPECT_EQ(sheet.GetPixel(0, 0), 0x111111u);
+  EXPECT_NE(Failures[1].find("アーカイブファイル '" + archive + ".none' が開けません"), std::string::npos) << Failures[1];
+  EXPECT_EQ(sheet->GetPixel(0, 0), 0x111111u);
 
-  ASSERT_TRUE(sheet.LoadFromArchive(archive, "large.bmp"));
-  EXPECT_EQ(sheet.GetPixel(255, 255), static_cast<uint32_t>(255 << 12 | 255));
-  EXPECT_EQ(sheet.GetPixel(200, 200), static_cast<uint32_t>(200 << 12 | 200));
+  ASSERT_TRUE(sheet->LoadFromArchive(archive, "large.bmp"));
+  EXPECT_EQ(sheet->GetPixel(255, 255), static_cast<uint32_t>(255 << 12 | 255));
+  EXPECT_EQ(sheet->GetPixel(200, 200), static_cast<uint32_t>(200 << 12 | 200));
 
   // Outside the sheet there is nothing to read.
-  EXPECT_EQ(sheet.GetPixel(256, 0), 0u);
-  EXPECT_EQ(sheet.GetPixel(0, -1), 0u);
+  EXPECT_EQ(sheet->GetPixel(256, 0), 0u);
+  EXPECT_EQ(sheet->GetPixel(0, -1), 0u);
 }
 
 TEST_F(DisplayTest, SurfacesOutlivingTheirDisplayLetGoOfIt) {
-  auto sheet = std::make_unique<Surface>();
   sheet->Create(*display);
   display.reset();
   sheet->PutPixel(1, 1, 0x123456);  // now true colour, nothing to convert through

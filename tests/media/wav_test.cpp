@@ -1,19 +1,11 @@
 #include "media/wav.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
+#include "media/hand_made.h"
+#include "scratch_dir.h"
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
-
-void Add(Bytes& b, uint32_t v, int n) {
-  for (int i = 0; i < n; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-void Add(Bytes& b, std::string_view s) { b.insert(b.end(), s.begin(), s.end()); }
 
 Bytes Chunk(std::string_view id, const Bytes& body, uint32_t claimed = 0xFFFFFFFF) {
   Bytes b;
@@ -43,39 +35,34 @@ Bytes Riff(const std::vector<Bytes>& chunks, std::string_view kind = "WAVE") {
 
 const Bytes kPcm = {1, 2, 3, 4, 5, 6, 7, 8};
 
-TEST(Wav, ReadsPcmPastOtherChunks) {
-  omb::WaveFile wave;
-  std::string error;
-  // An odd-sized chunk before fmt and data: its pad byte must be skipped.
-  const Bytes file =
-      Riff({Chunk("LIST", {1, 2, 3}), Chunk("fmt ", Fmt(1, 2, 22050, 16)), Chunk("data", kPcm)});
-  ASSERT_TRUE(omb::DecodeWav(file, "a.wav", wave, error)) << error;
-  EXPECT_EQ(wave.Format.Channels, 2);
-  EXPECT_EQ(wave.Format.SampleRate, 22050);
-  EXPECT_EQ(wave.Format.BitsPerSample, 16);
-  EXPECT_EQ(wave.Pcm, kPcm);
-
-  // Extensible format with the PCM sub-format; 8-bit mono.
+TEST(Wav, ReadsPcmPastOtherChunksInWholeFrames) {
+  // Extensible format with the PCM sub-format.
   Bytes ext = Fmt(0xFFFE, 1, 11025, 8);
   Add(ext, 22, 2), Add(ext, 8, 2), Add(ext, 4, 4);
   ext.insert(ext.end(), {1, 0, 0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71});
-  ASSERT_TRUE(
-      omb::DecodeWav(Riff({Chunk("fmt ", ext), Chunk("data", {9, 8, 7})}), "b.wav", wave, error))
-      << error;
-  EXPECT_EQ(wave.Format.BitsPerSample, 8);
-  EXPECT_EQ(wave.Format.SampleRate, 11025);
-  EXPECT_EQ(wave.Pcm, (Bytes{9, 8, 7}));
-}
-
-TEST(Wav, DataSizePastTheEndIsClampedToWholeFrames) {
-  Bytes file = Riff({Chunk("fmt ", Fmt(1, 2, 44100, 16))});
-  Add(file, "data");
-  Add(file, 0x7FFFFFF0, 4);
-  file.insert(file.end(), {1, 2, 3, 4, 5, 6, 7});  // one 4-byte frame and a bit
-  omb::WaveFile wave;
-  std::string error;
-  ASSERT_TRUE(omb::DecodeWav(file, "c.wav", wave, error)) << error;
-  EXPECT_EQ(wave.Pcm, (Bytes{1, 2, 3, 4}));
+  // A data size past the end: the bytes that are there, in whole 4-byte frames.
+  Bytes clamped = Riff({Chunk("fmt ", Fmt(1, 2, 44100, 16))});
+  Add(clamped, "data"), Add(clamped, 0x7FFFFFF0);
+  clamped.insert(clamped.end(), {1, 2, 3, 4, 5, 6, 7});
+  const struct {
+    Bytes File;
+    int Channels, Rate, Bits;
+    Bytes Pcm;
+  } cases[] = {
+      // An odd-sized chunk before fmt and data: its pad byte must be skipped.
+      {Riff({Chunk("LIST", {1, 2, 3}), Chunk("fmt ", Fmt(1, 2, 22050, 16)), Chunk("data", kPcm)}), 2, 22050, 16, kPcm},
+      {Riff({Chunk("fmt ", ext), Chunk("data", {9, 8, 7})}), 1, 11025, 8, {9, 8, 7}},
+      {clamped, 2, 44100, 16, {1, 2, 3, 4}},
+  };
+  for (const auto& c : cases) {
+    omb::WaveFile wave;
+    std::string error;
+    ASSERT_TRUE(omb::DecodeWav(c.File, "a.wav", wave, error)) << error;
+    EXPECT_EQ(wave.Format.Channels, c.Channels);
+    EXPECT_EQ(wave.Format.SampleRate, c.Rate);
+    EXPECT_EQ(wave.Format.BitsPerSample, c.Bits);
+    EXPECT_EQ(wave.Pcm, c.Pcm);
+  }
 }
 
 TEST(Wav, EachFaultHasItsMessageAfterTheName) {
@@ -121,20 +108,15 @@ TEST(Wav, EachFaultHasItsMessageAfterTheName) {
 }
 
 TEST(Wav, LoadsFilesAndReportsAMissingOne) {
-  const auto dir = std::filesystem::temp_directory_path() / ("omb_wav_" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  const Bytes file = Riff({Chunk("fmt ", Fmt(1, 1, 8000, 8)), Chunk("data", kPcm)});
-  const std::string path = (dir / "hit01.wav").string();
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+  omb::ScratchDirectory dir;
+  WriteBytes("hit01.wav", Riff({Chunk("fmt ", Fmt(1, 1, 8000, 8)), Chunk("data", kPcm)}));
   omb::WaveFile wave;
   std::string error;
-  ASSERT_TRUE(omb::LoadWav(path, wave, error)) << error;
+  ASSERT_TRUE(omb::LoadWav("hit01.wav", wave, error)) << error;
   EXPECT_EQ(wave.Pcm, kPcm);
-  EXPECT_FALSE(omb::LoadWav((dir / "none.wav").string(), wave, error));
-  EXPECT_EQ(error, (dir / "none.wav").string() + "が、見つかりません");
-  EXPECT_FALSE(omb::LoadWav(dir.string(), wave, error));  // a directory is no file
-  std::filesystem::remove_all(dir);
+  EXPECT_FALSE(omb::LoadWav("none.wav", wave, error));
+  EXPECT_EQ(error, "none.wavが、見つかりません");
+  EXPECT_FALSE(omb::LoadWav(dir.Path().string(), wave, error));  // a directory is no file
 }
 
 }  // namespace

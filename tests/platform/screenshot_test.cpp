@@ -14,16 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A PNG's width and height, big-endian in its IHDR chunk at bytes 16 to 23.
-std::pair<uint32_t, uint32_t> PngSize(const std::string& bytes) {
-  auto word = [&](std::size_t at) {
-    uint32_t v = 0;
-    for (std::size_t k = 0; k < 4; ++k) v = v << 8 | static_cast<unsigned char>(bytes.at(at + k));
-    return v;
-  };
-  return {word(16), word(20)};
-}
-
 TEST(ScreenshotTest, NamedByTheLocalTimeInAFolderMadeForThem) {
   EXPECT_EQ(ScreenshotPath({2026, 3, 7, 9, 5, 1, 42}), "screenshots/ombrezza-20260307-090501-042.png");
   EXPECT_EQ(ScreenshotPath({1999, 12, 31, 23, 59, 59, 999}), "screenshots/ombrezza-19991231-235959-999.png");
@@ -36,7 +26,7 @@ TEST(ScreenshotTest, NamedByTheLocalTimeInAFolderMadeForThem) {
   const std::string png = ReadFile(path.c_str());
   ASSERT_GE(png.size(), 24u);
   EXPECT_EQ(png.substr(1, 3), "PNG");
-  EXPECT_EQ(PngSize(png), std::make_pair(640u, 480u));
+  EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x80\0\0\x01\xe0", 8)) << "640 x 480 in the IHDR chunk";
   // A second one beside the first, into the folder that is there now.
   ASSERT_TRUE(SaveScreenshot(frame.data(), {2026, 3, 7, 9, 5, 1, 43}, path, error)) << error;
   EXPECT_EQ(std::distance(fs::directory_iterator("screenshots"), fs::directory_iterator()), 2);

@@ -6,17 +6,16 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <numbers>
 
 #include "media/debuglog.h"
+#include "media/hand_made.h"
+#include "scratch_dir.h"
 
 namespace omb {
 namespace {
@@ -41,23 +40,14 @@ std::vector<uint8_t> TinyTune() {
 class AudioOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto tmp = std::filesystem::temp_directory_path();
-    const std::string stem = "omb_audio_" + std::to_string(getpid()) + "_" +
-                             ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    output_ = tmp / (stem + ".raw");
-    tune_ = tmp / (stem + ".mid");
-    otherTune_ = tmp / (stem + "_other.mid");
     setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
+    setenv("SDL_DISKAUDIOFILE", "output.raw", 1);
     Reports.clear();
     SetFailureSinkForTests(CollectReport);
   }
   void TearDown() override {
     audio_.Close();
     SetFailureSinkForTests(nullptr);
-    std::filesystem::remove(output_);
-    std::filesystem::remove(tune_);
-    std::filesystem::remove(otherTune_);
     unsetenv("SDL_AUDIODRIVER");
     unsetenv("SDL_DISKAUDIOFILE");
     unsetenv("SDL_DISKAUDIODELAY");
@@ -70,8 +60,7 @@ class AudioOnDisk : public ::testing::Test {
     Mix_QuerySpec(&frequency, &format, &channels);
     EXPECT_EQ(format, AUDIO_S16SYS);
     audio_.Close();
-    std::ifstream in(output_, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const Bytes bytes = ReadBytes("output.raw");
     EXPECT_GT(bytes.size(), 4096u) << "the disk driver wrote nothing";
     int peak = 0;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
@@ -82,14 +71,9 @@ class AudioOnDisk : public ::testing::Test {
     return peak;
   }
 
+  ScratchDirectory scratch_;  // the working directory: the device's output and the tunes
   SdlAudio audio_;
-  std::filesystem::path output_, tune_, otherTune_;
 };
-
-void WriteTune(const std::filesystem::path& path) {
-  const auto tune = TinyTune();
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(tune.data()), tune.size());
-}
 
 // The device plays in its own thread at its own pace; give it time.
 template <typename Condition>
@@ -143,18 +127,39 @@ TEST_F(AudioOnDisk, SilentWavesAndClearedChannelsStaySilent) {
   EXPECT_EQ(Reports.size(), expected);
 }
 
-TEST_F(AudioOnDisk, MidiPlaysOnceThroughTheSynthesiser) {
+// Tunes change in the middle of play: once loaded, a tune is opened again
+// from memory, so its file is removed here before each reopening.
+TEST_F(AudioOnDisk, MidiPlaysOnceThroughTheSynthesiserAndLoadedTunesReopenWithoutTheirFiles) {
   // The synthesiser lets the notes ring out for seconds after the last
   // event: run the device about five times faster than real time.
   setenv("SDL_DISKAUDIODELAY", "4", 1);
   audio_.Open();
   ASSERT_TRUE(audio_.SoundOn());
   if (!audio_.MusicOn()) GTEST_SKIP() << "no soundfont installed (Debian timgm6mb-soundfont)";
-  WriteTune(tune_);
+  WriteBytes("tune.mid", TinyTune());
+  std::filesystem::copy_file("tune.mid", "other.mid");
 
-  audio_.MusicOpen(tune_.string());
+  audio_.MusicPreload("tune.mid");
+  audio_.MusicPreload("tune.mid");  // a second preload keeps the first
+  std::filesystem::remove("tune.mid");
+  audio_.MusicOpen("tune.mid");
   EXPECT_TRUE(Mix_HasMusicDecoder("FLUIDSYNTH"));
   EXPECT_FALSE(audio_.MusicPlaying());
+  audio_.MusicPlay();
+  EXPECT_TRUE(audio_.MusicPlaying()) << "a preloaded tune plays without its file";
+
+  audio_.MusicOpen("other.mid");  // never preloaded: read from its file
+  audio_.MusicPlay();
+  EXPECT_TRUE(audio_.MusicPlaying());
+  audio_.MusicClose();
+  EXPECT_FALSE(audio_.MusicPlaying());
+  std::filesystem::remove("other.mid");
+  audio_.MusicOpen("other.mid");
+  audio_.MusicPlay();
+  EXPECT_TRUE(audio_.MusicPlaying()) << "a tune once opened is kept as well";
+
+  audio_.MusicClose();
+  audio_.MusicOpen("tune.mid");  // closing did not free it
   audio_.MusicPlay();
   EXPECT_TRUE(audio_.MusicPlaying());
   audio_.MusicSeekStart();
@@ -162,55 +167,13 @@ TEST_F(AudioOnDisk, MidiPlaysOnceThroughTheSynthesiser) {
       << "the tune must end by itself, not loop";
   EXPECT_TRUE(Reports.empty());
 
-  for (int i = 0; i < 3; i++) {  // a missing tune: said once, then quiet
+  audio_.MusicPreload("midi/none.mid");  // a missing tune: said once, then quiet
+  audio_.MusicPreload("midi/none.mid");
+  for (int i = 0; i < 3; i++) {
     audio_.MusicOpen("midi/none.mid");
     audio_.MusicPlay();
     EXPECT_FALSE(audio_.MusicPlaying());
   }
-  ASSERT_EQ(Reports.size(), 1u);
-  EXPECT_NE(Reports[0].find("midi/none.mid"), std::string::npos);
-  EXPECT_GT(Peak(), 500);
-}
-
-// Tunes change in the middle of play: once loaded, a tune is opened again
-// from memory, so its file is removed here before each reopening.
-TEST_F(AudioOnDisk, LoadedTunesReopenWithoutTheirFiles) {
-  setenv("SDL_DISKAUDIODELAY", "4", 1);
-  audio_.Open();
-  ASSERT_TRUE(audio_.SoundOn());
-  if (!audio_.MusicOn()) GTEST_SKIP() << "no soundfont installed (Debian timgm6mb-soundfont)";
-  WriteTune(tune_);
-  WriteTune(otherTune_);
-
-  audio_.MusicPreload(tune_.string());
-  audio_.MusicPreload(tune_.string());  // a second preload keeps the first
-  std::filesystem::remove(tune_);
-  audio_.MusicOpen(tune_.string());
-  audio_.MusicPlay();
-  EXPECT_TRUE(audio_.MusicPlaying()) << "a preloaded tune plays without its file";
-
-  audio_.MusicOpen(otherTune_.string());  // never preloaded: read from its file
-  audio_.MusicPlay();
-  EXPECT_TRUE(audio_.MusicPlaying());
-  audio_.MusicClose();
-  EXPECT_FALSE(audio_.MusicPlaying());
-  std::filesystem::remove(otherTune_);
-  audio_.MusicOpen(otherTune_.string());
-  audio_.MusicPlay();
-  EXPECT_TRUE(audio_.MusicPlaying()) << "a tune once opened is kept as well";
-
-  audio_.MusicClose();
-  audio_.MusicOpen(tune_.string());  // closing did not free it
-  audio_.MusicPlay();
-  EXPECT_TRUE(audio_.MusicPlaying());
-  EXPECT_TRUE(WaitUntil([this] { return !audio_.MusicPlaying(); }, 15000));
-  EXPECT_TRUE(Reports.empty());
-
-  audio_.MusicPreload("midi/none.mid");  // a missing tune: said once, then quiet
-  audio_.MusicPreload("midi/none.mid");
-  audio_.MusicOpen("midi/none.mid");
-  audio_.MusicPlay();
-  EXPECT_FALSE(audio_.MusicPlaying());
   ASSERT_EQ(Reports.size(), 1u);
   EXPECT_NE(Reports[0].find("midi/none.mid"), std::string::npos);
   EXPECT_GT(Peak(), 500);

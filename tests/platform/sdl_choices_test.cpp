@@ -1,9 +1,8 @@
 #include "platform/sdl/sdl_choices.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <fstream>
+#include "scratch_dir.h"
 
 namespace omb {
 namespace {
@@ -31,22 +30,18 @@ TEST(JoystickAxis, QuarterDeadZoneAndPadOverStick) {
 }
 
 TEST(FindSoundFont, EnvironmentThenTimGM6mbThenFirstByName) {
-  const auto dir = std::filesystem::temp_directory_path() / ("omb_sf2_" + std::to_string(getpid()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  auto touch = [&](const char* name) { std::ofstream(dir / name) << "x"; };
-
+  ScratchDirectory scratch;
+  const std::filesystem::path dir = scratch.Path();
   EXPECT_EQ(FindSoundFont(nullptr, dir / "missing"), "");
   std::filesystem::create_symlink(dir / "gone.sf2", dir / "a-default.sf2");  // dangling
-  touch("notes.txt");
+  WriteFile("notes.txt", "x");
   EXPECT_EQ(FindSoundFont(nullptr, dir), "");
-  touch("c.sf2");
-  touch("b.sf2");
+  WriteFile("c.sf2", "x");
+  WriteFile("b.sf2", "x");
   EXPECT_EQ(FindSoundFont(nullptr, dir), (dir / "b.sf2").string());
-  touch("TimGM6mb.sf2");
+  WriteFile("TimGM6mb.sf2", "x");
   EXPECT_EQ(FindSoundFont("", dir), (dir / "TimGM6mb.sf2").string());
   EXPECT_EQ(FindSoundFont("/x/a.sf2:/x/b.sf2", dir), "/x/a.sf2:/x/b.sf2");
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

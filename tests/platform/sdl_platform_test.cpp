@@ -23,6 +23,13 @@ struct Recorder : PlatformEvents {
 
 void IgnoreReport(std::string_view) {}
 
+void PushWindowEvent(SDL_WindowEventID id) {
+  SDL_Event e = {};
+  e.type = SDL_WINDOWEVENT;
+  e.window.event = id;
+  SDL_PushEvent(&e);
+}
+
 class SdlPlatformTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -52,6 +59,13 @@ class SdlPlatformTest : public ::testing::Test {
     SDL_PushEvent(&e);
   }
 
+  // Pushes a key and says whether the platform is paused once it has taken it.
+  bool PausedAfter(SDL_Scancode code, bool repeat = false) {
+    PushKey(code, repeat);
+    platform_->PumpEvents(events_);
+    return platform_->Paused();
+  }
+
   JoystickState Joy() {
     platform_->PumpEvents(events_);  // hot-plug arrives as events
     JoystickState joy;
@@ -74,11 +88,8 @@ TEST_F(SdlPlatformTest, OnlyTheShellsKeysAndOneCloseArrive) {
   EXPECT_EQ(events_.closes, 0);
 
   // The close button brings a window event and a quit: one request.
+  PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
   SDL_Event e = {};
-  e.type = SDL_WINDOWEVENT;
-  e.window.event = SDL_WINDOWEVENT_CLOSE;
-  SDL_PushEvent(&e);
-  e = {};
   e.type = SDL_QUIT;
   SDL_PushEvent(&e);
   platform_->PumpEvents(events_);
@@ -93,24 +104,11 @@ TEST_F(SdlPlatformTest, OnlyTheShellsKeysAndOneCloseArrive) {
   EXPECT_EQ(events_.closes, 3);
 }
 
-void PushWindowEvent(SDL_WindowEventID id) {
-  SDL_Event e = {};
-  e.type = SDL_WINDOWEVENT;
-  e.window.event = id;
-  SDL_PushEvent(&e);
-}
-
 TEST_F(SdlPlatformTest, PauseKeysAndTheFocusPauseAndNeverReachTheGame) {
   EXPECT_FALSE(platform_->Paused());
-  PushKey(SDL_SCANCODE_P);
-  platform_->PumpEvents(events_);
-  EXPECT_TRUE(platform_->Paused());
-  PushKey(SDL_SCANCODE_P, /*repeat=*/true);  // held, it does not let go again
-  platform_->PumpEvents(events_);
-  EXPECT_TRUE(platform_->Paused());
-  PushKey(SDL_SCANCODE_PAUSE);
-  platform_->PumpEvents(events_);
-  EXPECT_FALSE(platform_->Paused());
+  EXPECT_TRUE(PausedAfter(SDL_SCANCODE_P));
+  EXPECT_TRUE(PausedAfter(SDL_SCANCODE_P, /*repeat=*/true)) << "held, it does not let go again";
+  EXPECT_FALSE(PausedAfter(SDL_SCANCODE_PAUSE));
   EXPECT_TRUE(events_.keys.empty()) << "the shell never hears of the pause keys";
 
   // Away from the window and back.
@@ -152,9 +150,7 @@ TEST_F(SdlPlatformTest, WithoutPauseOnFocusLossOnlyTheKeysPause) {
   PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
   platform_->PumpEvents(events_);
   EXPECT_FALSE(platform_->Paused());
-  PushKey(SDL_SCANCODE_P);
-  platform_->PumpEvents(events_);
-  EXPECT_TRUE(platform_->Paused());
+  EXPECT_TRUE(PausedAfter(SDL_SCANCODE_P));
 }
 
 TEST_F(SdlPlatformTest, PlainJoystickAxesHatAndButtons) {

@@ -4,18 +4,16 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include "media/archive.h"
+#include "media/hand_made.h"
 #include "qda_writer.h"
+#include "scratch_dir.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
 namespace fs = std::filesystem;
 
 // 8-bit pixels like our sheets: shaded discs on a key colour, 16 shades per hue.
@@ -91,93 +89,65 @@ TEST(Pack, ArchivesReadBackStoredAndEncoded) {
   }
 }
 
-struct TempDir {
-  fs::path Path = fs::temp_directory_path() / ("omb_qda_" + std::to_string(getpid()));
-  TempDir() { fs::create_directories(Path); }
-  ~TempDir() { fs::remove_all(Path); }
-  std::string operator/(const std::string& name) const { return (Path / name).string(); }
-};
-
-Bytes Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void Spit(const std::string& path, const Bytes& b) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
-}
-
 TEST(WriteFileAtomic, ReplacesTheFileAndLeavesNoTemporary) {
-  TempDir dir;
+  omb::ScratchDirectory dir;
   std::string error;
-  Spit(dir / "out", {9, 9, 9, 9});
-  ASSERT_TRUE(qda::WriteFileAtomic(dir / "out", Bytes{1, 2}, error)) << error;
-  EXPECT_EQ(Slurp(dir / "out"), (Bytes{1, 2}));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path), {}), 1);
-  EXPECT_FALSE(qda::WriteFileAtomic(dir / "no/such/dir/out", Bytes{1}, error));
+  WriteBytes("out", {9, 9, 9, 9});
+  ASSERT_TRUE(qda::WriteFileAtomic("out", Bytes{1, 2}, error)) << error;
+  EXPECT_EQ(ReadBytes("out"), (Bytes{1, 2}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1);
+  EXPECT_FALSE(qda::WriteFileAtomic("no/such/dir/out", Bytes{1}, error));
   EXPECT_NE(error.find("no/such/dir/out"), std::string::npos) << error;
 }
 
-// Runs the qda tool; returns its exit status, with stdout and stderr.
-int Qda(const TempDir& dir, const std::string& args, std::string* out = nullptr,
-        std::string* err = nullptr) {
-  const char* bin = std::getenv("OMBREZZA_BINARY_DIR");
-  const std::string qda = std::string(bin != nullptr ? bin : "..") + "/tools/qda";
-  const int status =
-      std::system((qda + " " + args + " >" + (dir / "stdout") + " 2>" + (dir / "stderr")).c_str());
-  auto text = [&](const char* name) {
-    Bytes b = Slurp(dir / name);
-    return std::string(b.begin(), b.end());
-  };
-  if (out != nullptr) *out = text("stdout");
-  if (err != nullptr) *err = text("stderr");
+// The qda tool, found before any test leaves the starting directory.
+const char* const kBinaryDir = std::getenv("OMBREZZA_BINARY_DIR");
+const fs::path kQda = fs::absolute(fs::path(kBinaryDir != nullptr ? kBinaryDir : "..") / "tools/qda");
+
+// Runs the qda tool in the working directory; returns its exit status, with stdout and stderr.
+int Qda(const std::string& args, std::string* out = nullptr, std::string* err = nullptr) {
+  const int status = std::system((kQda.string() + " " + args + " >stdout 2>stderr").c_str());
+  if (out != nullptr) *out = omb::ReadFile("stdout");
+  if (err != nullptr) *err = omb::ReadFile("stderr");
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 TEST(QdaTool, PacksListsAndExtracts) {
-  TempDir dir;
-  const Bytes sheet = SheetLike(256), small = {1, 2, 3};
-  Spit(dir / "sheet.bmp", sheet);
-  Spit(dir / "small.bin", small);
-  for (const char* mode : {"", "--bpe "}) {
-    const std::string archive = dir / "cg.qda";
-    ASSERT_EQ(Qda(dir, "pack " + archive + " " + mode + "cg1.bmp=" + (dir / "sheet.bmp") +
-                           " Small=" + (dir / "small.bin")),
-              0);
+  omb::ScratchDirectory dir;
+  const Bytes sheet = SheetLike(256);
+  WriteBytes("sheet.bmp", sheet);
+  WriteBytes("small.bin", {1, 2, 3});
+  for (const std::string mode : {"", "--bpe "}) {
+    ASSERT_EQ(Qda("pack cg.qda " + mode + "cg1.bmp=sheet.bmp Small=small.bin"), 0);
     std::string out, err;
-    ASSERT_EQ(Qda(dir, "list " + archive, &out), 0);
-    std::istringstream lines(out);
-    std::string name;
-    uint32_t stored = 0, full = 0;
-    lines >> name >> stored >> full;
-    EXPECT_EQ(name, "cg1.bmp");
-    EXPECT_EQ(full, sheet.size());
-    EXPECT_EQ(stored < full, *mode != 0);
-    lines >> name >> stored >> full;
-    EXPECT_EQ(name + std::to_string(full), "Small3");
+    ASSERT_EQ(Qda("list cg.qda", &out), 0);
+    auto stored = [&](const Bytes& b) { return mode.empty() ? b.size() : qda::EncodeBytePairs(b).size(); };
+    EXPECT_EQ(out, "cg1.bmp\t" + std::to_string(stored(sheet)) + "\t65536\nSmall\t" +
+                       std::to_string(stored({1, 2, 3})) + "\t3\n");
+    EXPECT_EQ(stored(sheet) < sheet.size(), !mode.empty());
 
-    ASSERT_EQ(Qda(dir, "extract " + archive + " CG1.BMP " + (dir / "back.bmp")), 0);
-    EXPECT_EQ(Slurp(dir / "back.bmp"), sheet);
-    EXPECT_EQ(Qda(dir, "extract " + archive + " cg9.bmp " + (dir / "none"), nullptr, &err), 1);
+    ASSERT_EQ(Qda("extract cg.qda CG1.BMP back.bmp"), 0);
+    EXPECT_EQ(ReadBytes("back.bmp"), sheet);
+    EXPECT_EQ(Qda("extract cg.qda cg9.bmp none", nullptr, &err), 1);
     EXPECT_NE(err.find("'cg9.bmp'"), std::string::npos) << err;
-    EXPECT_FALSE(fs::exists(dir / "none"));
+    EXPECT_FALSE(fs::exists("none"));
   }
 }
 
 TEST(QdaTool, FailsOnBadInputAndBadArguments) {
-  TempDir dir;
-  Spit(dir / "junk", Bytes(300, 'j'));
+  omb::ScratchDirectory dir;
+  WriteBytes("junk", Bytes(300, 'j'));
   std::string err;
-  EXPECT_EQ(Qda(dir, "list " + (dir / "junk"), nullptr, &err), 1);
+  EXPECT_EQ(Qda("list junk", nullptr, &err), 1);
   EXPECT_NE(err.find("QDAアーカイブとして扱えるデータではありません"), std::string::npos) << err;
-  EXPECT_EQ(Qda(dir, "list " + (dir / "missing")), 1);
-  EXPECT_EQ(Qda(dir, "pack " + (dir / "a.qda") + " x=" + (dir / "missing")), 1);
-  EXPECT_FALSE(fs::exists(dir / "a.qda"));
+  EXPECT_EQ(Qda("list missing"), 1);
+  EXPECT_EQ(Qda("pack a.qda x=missing"), 1);
+  EXPECT_FALSE(fs::exists("a.qda"));
   for (const std::string& bad :
        std::vector<std::string>{"", "list", "frobnicate x", "extract a b", "pack out",
                                 "pack out --zip a=b", "pack out noequals", "pack out =path",
                                 "pack out a=x A=y", "pack out " + std::string(256, 'n') + "=x"})
-    EXPECT_EQ(Qda(dir, bad), 2) << bad;
+    EXPECT_EQ(Qda(bad), 2) << bad;
 }
 
 }  // namespace

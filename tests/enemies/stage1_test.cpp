@@ -20,15 +20,14 @@ int Bullets() { return CountActive(BulletFirst, BulletLast); }
 void Frames(int n) {
   for (int f = 0; f < n; ++f) {
     UpdateEnemies();
-    ++BossState.Clock;
+    TickBossClock();
   }
 }
 
 TEST_F(Stage1Test, SmallCraftFireTheirPatternsOnce) {
   const int diver = SpawnEnemy(0, 200, -48, false);
   Frames(130);
-  EXPECT_EQ(Bullets(), 6) << "three aimed pairs, once";
-  EXPECT_EQ(ObjectTable[diver].VelY, 1800) << "then it falls at 1.8 pixels a frame";
+  EXPECT_EQ((V{Bullets(), ObjectTable[diver].VelY}), (V{6, 1800})) << "three aimed pairs, once, then a fall";
 
   ReleaseRange(BulletFirst, 400);
   const int ringer = SpawnEnemy(1, 200, -48, false);
@@ -41,20 +40,20 @@ TEST_F(Stage1Test, SmallCraftFireTheirPatternsOnce) {
   // The swerver banks by its sideways speed once it swerves.
   const int swerver = SpawnEnemy(2, 100, -48, false);
   Frames(60);
-  EXPECT_EQ(ObjectTable[swerver].AccX, 90) << "left of the middle: toward the right";
-  EXPECT_EQ(Sprites.Sprite(swerver).Frame, 0) << "banking right is brought back by the animation step";
+  // Left of the middle it swerves right; the animation step takes its bank back.
+  EXPECT_EQ((V{ObjectTable[swerver].AccX, Sprites.Sprite(swerver).Frame}), (V{90, 0}));
 }
 
 TEST_F(Stage1Test, TheBossEntersThenAlternatesItsFirstTwoAttacks) {
   const int boss = SpawnEnemy(4, 152, -176, false);
   ASSERT_EQ(boss, BossState.Slot);
-  EXPECT_EQ((V{BossState.GaugeHp, Enemy(boss).Bounty, BossState.TimeLeft, BossState.Clock}), (V{10000, 10000, 3000, -1}));
-  Frames(102);
-  EXPECT_EQ((V{BossState.Attack, BossState.Wait, ObjectTable[boss].VelY}), (V{1, 20, 0}));
-  EXPECT_EQ(Sprites.Sprite(boss).Y, -176 + 2 * 102) << "t = 100 on its 102nd frame";
+  EXPECT_EQ((V{BossState.GaugeHp, Enemy(boss).Bounty, BossState.TimeLeft, BossState.Clock}),
+            (V{10000, 10000, 3000, -1}));
+  Frames(102);  // t = 100 on its 102nd frame
+  EXPECT_EQ((V{BossState.Attack, BossState.Wait, ObjectTable[boss].VelY, Sprites.Sprite(boss).Y}),
+            (V{1, 20, 0, -176 + 2 * 102}));
   Frames(20);
-  EXPECT_EQ(BossState.Clock, 0);
-  EXPECT_EQ(Bullets(), 0);
+  EXPECT_EQ((V{BossState.Clock, Bullets()}), (V{0, 0}));
   Frames(1);
   EXPECT_EQ(Bullets(), 20) << "four fans of five at t = 0";
 
@@ -63,10 +62,10 @@ TEST_F(Stage1Test, TheBossEntersThenAlternatesItsFirstTwoAttacks) {
   BossState.Clock = 0;
   ReleaseRange(BulletFirst, 400);
   Frames(1);
-  EXPECT_EQ(Bullets(), 0);
+  const int first = Bullets();
   BossState.Clock = 30;
   Frames(1);
-  EXPECT_EQ(Bullets(), 6);
+  EXPECT_EQ((V{first, Bullets()}), (V{0, 6}));
 }
 
 TEST_F(Stage1Test, TheFirstDepletionBreaksTheBossIntoItsSecondLife) {

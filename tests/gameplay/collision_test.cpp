@@ -24,8 +24,7 @@ TEST_F(CollisionTest, HitSizesFollowTheDrawnSizesAndTheSumOfSquaredRadii) {
   const int32_t cx = CenterX(PlayerSlot), cy = CenterY(PlayerSlot);
   const int near = StillBullet(cx + 8, cy, 4);
   const int far = StillBullet(cx + 9, cy, 4);
-  EXPECT_EQ(CircleHit(PlayerSlot, near), near);
-  EXPECT_EQ(CircleHit(PlayerSlot, far), -1);
+  EXPECT_EQ((V{CircleHit(PlayerSlot, near), CircleHit(PlayerSlot, far)}), (V{near, -1}));
 
   // An 8-pixel-wide picture and a 32-pixel one touch up to 20 pixels apart.
   Activate(700, 100, 100);
@@ -91,8 +90,7 @@ TEST_F(CollisionTest, AnotherCountsContactsAndCapturesEverythingOnceTheGaugeIsFu
   const int32_t before = Score;
   ApplyModeRules();
   EXPECT_EQ((V{Player.ContactGoal, Player.ContactCount, Player.Odds}), (V{1005, 0, 2}));
-  EXPECT_EQ(ObjectTable[held[0]].Kind, BulletCaptured);
-  EXPECT_EQ(ObjectTable[outside].Kind, BulletCaptured);
+  EXPECT_EQ((V{ObjectTable[held[0]].Kind, ObjectTable[outside].Kind}), (V{BulletCaptured, BulletCaptured}));
   EXPECT_EQ(ObjectTable[outside].Age, outside % 249) << "staggered launches";
   EXPECT_EQ((V{ObjectTable[solid].Kind, ObjectTable[solid].Param}), (V{BulletCancellable, 4}));
   EXPECT_EQ(Score - before, 102 * 1) << "(1005 - 1000) / 5 per bullet";
@@ -114,19 +112,16 @@ TEST_F(CollisionTest, TheaterHarmsNothingButEnemiesStillPush) {
 TEST_F(CollisionTest, HitsCostEnergyAndTheLastOneDestroysTheShip) {
   Player.Life = 1501;
   PlayerHit(true);
-  EXPECT_EQ((V{Player.Life, Player.DamageTaken, Player.HitsByCancellable, Invuln}), (V{1, 1500, 1, 249}));
-  EXPECT_TRUE(Player.Alive);
-  PlayerHit(false);
-  EXPECT_EQ(Player.Life, 1) << "invulnerable after a hit";
+  PlayerHit(false);  // invulnerable after a hit
+  EXPECT_EQ((V{Player.Life, Player.DamageTaken, Player.HitsByCancellable, Invuln, Player.Alive}),
+            (V{1, 1500, 1, 249, 1}));
 
   Invuln = 0;
   Player.Life = 1500;
   PlayerHit(true);
-  EXPECT_EQ(Player.Life, 0);
-  EXPECT_FALSE(Player.Alive);
-  EXPECT_FALSE(ObjectTable[PlayerSlot].Active);
-  EXPECT_FALSE(ObjectTable[MarkerFirst].Active);
-  EXPECT_TRUE(SoundRequest[10]);
+  EXPECT_EQ((V{Player.Life, Player.Alive, ObjectTable[PlayerSlot].Active, ObjectTable[MarkerFirst].Active,
+               SoundRequest[10]}),
+            (V{0, false, false, false, true}));
   EXPECT_GE(CountActive(EffectFirst, EffectLast), 30) << "the burst";
   PlayerHit(false);
   EXPECT_EQ(Player.HitsBySolid, 0) << "a lost ship is not hit again";
@@ -137,9 +132,8 @@ TEST_F(CollisionTest, TechnicalRiskSetsTheOddsAndAHitResetsIt) {
   Invuln = 0;
   Player.Damage = 3500;
   ApplyModeRules();
-  EXPECT_EQ(Player.Odds, 3);
   PlayerHit(true);
-  EXPECT_EQ(Player.Life, 6500) << "the risk, not 1.5 times it";
+  EXPECT_EQ((V{Player.Odds, Player.Life}), (V{3, 6500})) << "the risk, not 1.5 times it";
   ApplyModeRules();
   EXPECT_EQ((V{Player.Damage, Player.Odds}), (V{1000, 1}));
 
@@ -162,11 +156,9 @@ TEST_F(CollisionTest, ShotsDamageTheLowestEnemyTheyTouchAndKillsPayTheBounty) {
   ObjectTable[700].Kind = ShotMain;
   ObjectTable[700].Param = 35;
   ShotsVsEnemies();
-  EXPECT_EQ(Score, 35 + 100);
-  EXPECT_FALSE(ObjectTable[enemy].Active);
-  EXPECT_FALSE(ObjectTable[700].Active) << "a shot is used up";
-  EXPECT_EQ(Enemy(other).Hp, 50) << "a shot hits one enemy only";
-  EXPECT_EQ(Bombs.Gauge, 17);
+  // The shot is used up on one enemy only; the kill pays its bounty.
+  EXPECT_EQ((V{Score, ObjectTable[enemy].Active, ObjectTable[700].Active, Enemy(other).Hp, Bombs.Gauge}),
+            (V{35 + 100, false, false, 50, 17}));
   EXPECT_EQ(CountActive(PopupFirst, PopupLast), 0) << "no pop-up for multiplier 1";
   EXPECT_EQ((V{LastHitX, LastHitY}), (V{224, 224}));
 

@@ -16,11 +16,6 @@ class OptionsScreenTest : public ScreenTest {
     FrameSkip = 1;
     Enter(StateOptions);
   }
-  // A new press of one direction, then letting go.
-  void Press(int32_t x, int32_t y) {
-    Frame(x, y);
-    Frame();
-  }
 };
 
 TEST_F(OptionsScreenTest, TheListTurnsRoundWithTheSelectedItemOnTopBesideTheCursor) {

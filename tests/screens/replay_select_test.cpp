@@ -22,10 +22,6 @@ class ReplaySelectTest : public ScreenTest {
     const int32_t fields[] = {2026, 3, 7, 9, 5, 8, 42, 2, 3, 1499, 777, 0, 0, 0, 1299, 3, 2};
     std::copy(std::begin(fields), std::end(fields), ReplaySys.begin() + SysDate);
   }
-  void Press(int32_t x, int32_t y, int32_t buttons = 0) {
-    Frame(x, y, buttons);
-    Frame();
-  }
   const Rows summary = {"SCORE  123450", "MODE  TECHNICAL-BIG", "WEAPON  CURVE", "OMBREZZA  AIM",
                         "STAGE  2>>3",   "2026/3/7 9:05-08.042", "PLAYTIME  29sec", "BULLET  777",
                         "DAMAGE  12%",   "USE BOMB  3",          "NO BOMB  2"};

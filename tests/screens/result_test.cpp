@@ -19,10 +19,6 @@ class ResultTest : public ScreenTest {
     Stage = 3;
     Enter(StateResult);
   }
-  void Press(int32_t x, int32_t y, int32_t buttons = 0) {
-    Frame(x, y, buttons);
-    Frame();
-  }
   std::vector<int32_t> CursorAt() { return {Sprites.Sprite(400).X, Sprites.Sprite(400).Y}; }
 };
 

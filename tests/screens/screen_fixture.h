@@ -79,6 +79,11 @@ class ScreenTest : public GameTest {
     RunStateHandler(GameState);
     ++FrameCount;
   }
+  // A new press, then letting go.
+  void Press(int32_t x, int32_t y, int32_t buttons = 0) {
+    Frame(x, y, buttons);
+    Frame();
+  }
 };
 
 }  // namespace omb

@@ -66,35 +66,5 @@ TEST_F(EnemySystemTest, TheBossWaitsForAFreeSlotInsteadOfBeingLost) {
   EXPECT_TRUE(BossState.Present);
 }
 
-TEST_F(EnemySystemTest, AnEnemyLeavingTheFieldStillActsInThatFrame) {
-  // A large craft (it holds the script every frame) entirely below the field.
-  const int j = SpawnEnemy(3, 100, 481, false);
-  UpdateEnemies();
-  EXPECT_FALSE(ObjectTable[j].Active);
-  EXPECT_TRUE(ScriptHold);
-  // Just outside, one sprite size beyond the edge, a newcomer stays.
-  const int k = SpawnEnemy(0, 100, -48, false);
-  ObjectTable[k].VelY = 0;
-  UpdateEnemies();
-  EXPECT_TRUE(ObjectTable[k].Active);
-}
-
-TEST_F(EnemySystemTest, LargeEnemiesSmokeBelowAThousandEverySixthFrame) {
-  const int j = SpawnEnemy(3, 100, 100, false);
-  EXPECT_TRUE(Enemy(j).Smokes);
-  auto smokes = [] {
-    int n = 0;
-    for (int e = EffectFirst; e <= EffectLast; ++e) n += ObjectTable[e].Active && Sprites.Sprite(e).Shape == 322;
-    return n;
-  };
-  for (int f = 0; f < 12; ++f) UpdateEnemies();
-  EXPECT_EQ(smokes(), 0) << "2000 Hp";
-  Enemy(j).Hp = 999;
-  for (int f = 0; f < 12; ++f) UpdateEnemies();
-  EXPECT_EQ(smokes(), 2);
-  const int boss = SpawnEnemy(4, 152, 0, false);
-  EXPECT_FALSE(Enemy(boss).Smokes) << "a boss never smokes";
-}
-
 }  // namespace
 }  // namespace omb

@@ -33,15 +33,6 @@ class BulletsTest : public GameTest {
   }
 };
 
-TEST_F(BulletsTest, ABulletIsCentredOnItsPointAndItsHeadingWrapped) {
-  FireBullet(100, 100, 1, 2, 3000, -5, 4, 4, 5, 6, 7);  // 16 x 16
-  FirePolar(100, 100, 1000, 0, 2, 0, 0);                // 10 x 10
-  EXPECT_EQ((V{Sprites.Sprite(125).X, Sprites.Sprite(125).Y, Sprites.Sprite(126).X}), (V{92, 92, 95}));
-  const ObjectRecord& o = ObjectTable[125];
-  EXPECT_EQ((V{o.Angle, o.VelY, o.AccX, o.Turn, o.Kind, o.Param}), (V{1019, 2, 4, 7, BulletCancellable, 4}));
-  EXPECT_EQ(BulletsFired, 2);
-}
-
 TEST_F(BulletsTest, RingsFansAndArrowsSpreadTheirAnglesAndSpeeds) {
   FireRing(240, 240, 8, 0, 0, 0, 0, 2000, 2);
   // A third of a turn is not whole, and -158.7 truncates toward zero.

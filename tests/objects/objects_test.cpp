@@ -120,17 +120,6 @@ TEST_F(ObjectsTest, ActivateKeepsAStretchThatReleaseUndoes) {
             (std::vector{160, 100, 1}));
 }
 
-TEST_F(ObjectsTest, TickLifeFreesOnTheCallAfterLifeRunsOut) {
-  Activate(600, 0, 0);
-  ObjectTable[600].Life = 3;
-  for (int k = 0; k < 3; ++k) {
-    TickLife(600);
-    EXPECT_TRUE(ObjectTable[600].Active);
-  }
-  TickLife(600);
-  EXPECT_FALSE(ObjectTable[600].Active);
-}
-
 TEST_F(ObjectsTest, BounceMirrorsOnlyTheCartesianVelocity) {
   Sprites.Sprite(760).Shape = 0;
   Activate(760, 470, -3);

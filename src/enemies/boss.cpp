@@ -14,7 +14,8 @@ namespace {
 
 // A life has run out: shot down, or out of time (which pays nothing, its
 // ScoreFactor being 0).
-void EndOfLife(int slot, const BossFigures& figures) {
+void EndOfLife(int slot, const BossFigures& figures, int32_t parts) {
+  if (figures.Depleted != nullptr) figures.Depleted(slot);
   EnemyRecord& boss = Enemy(slot);
   ++BossState.Depletions;
   BossState.Clock = -1;
@@ -24,7 +25,7 @@ void EndOfLife(int slot, const BossFigures& figures) {
     const BossLife& life = figures.Lives[next];
     SetBossHp(life.Hp);
     SetBossTime(life.TimeLimit);
-    NextBossAttack(life.Wait, life.Attack);
+    NextBossAttack(figures.LifeWait != nullptr ? figures.LifeWait(life, parts) : life.Wait, life.Attack);
     if (figures.NewLife != nullptr) figures.NewLife(slot, BossState.Depletions);
     BossBreak();
   } else {
@@ -72,8 +73,10 @@ void BossArrives(int slot) {
 }
 
 void RunBoss(int slot, const BossFigures& figures) {
+  if (figures.FrameStart != nullptr) figures.FrameStart(slot);
+  const int32_t parts = BossState.Parts;
   const int32_t attackBefore = BossState.Attack;
-  if (Enemy(slot).Hp < 1) EndOfLife(slot, figures);
+  if (Enemy(slot).Hp < 1) EndOfLife(slot, figures, parts);
   if (BossState.Wait >= 1) {
     --BossState.Wait;
     --BossState.Clock;
@@ -84,6 +87,7 @@ void RunBoss(int slot, const BossFigures& figures) {
   }
   // A new attack starts its clock at 0 on its first frame (the panel adds 1).
   if (BossState.Attack != attackBefore) BossState.Clock = -1;
+  BossState.Parts = 0;
 }
 
 void NextBossAttack(int32_t wait, int32_t attack) {

@@ -47,9 +47,17 @@ struct BossFigures {
   int32_t DeathAttack;
   // Runs attack BossState.Attack at time t, the attack's clock.
   void (*Attack)(int slot, int32_t t);
-  // Run when a next life has begun (its motion was stopped), before the
-  // break; for a boss that moves differently in its new life. May be null.
-  void (*NewLife)(int slot, int32_t depletion);
+  // The steps some bosses add to the common frame; null where a boss has
+  // none. The first step of every frame, before the depletion check:
+  void (*FrameStart)(int slot) = nullptr;
+  // The first step of every depletion, the last one included:
+  void (*Depleted)(int slot) = nullptr;
+  // The wait before a next life's first attack where it depends on the parts
+  // census the boss found at the start of its frame (else the life's Wait):
+  int32_t (*LifeWait)(const BossLife& life, int32_t parts) = nullptr;
+  // Once a next life has begun (its attack set, its motion stopped), before
+  // the break; for a boss that moves or remembers something new:
+  void (*NewLife)(int slot, int32_t depletion) = nullptr;
 };
 
 // The first life is the one the spawn gives: the kind's hit points, and at
@@ -65,7 +73,8 @@ void BeginBoss(int slot, int32_t timeLimit, int32_t partsMax);
 // full, the clock before its first frame, its bounty, and the boss's tune.
 void BossArrives(int slot);
 // One frame of the boss in `slot`: the end of a life, the wait, then either
-// the death attack or its current attack.
+// the death attack or its current attack; last, the parts census is cleared,
+// for the parts to count themselves afresh (a boss without parts has none).
 void RunBoss(int slot, const BossFigures& figures);
 
 // Ends the current attack: `attack` runs after `wait` frames, the boss

@@ -40,6 +40,10 @@ inline constexpr EnemyKind Stage1Kinds[] = {
     {606, 0, 0, false, 90, 2000, 2, 1},    // KindLarge
 };
 
+namespace stage2 {
+enum : int32_t { KindSwayer = 0, KindTilter = 1, KindLarge = 2, KindRinger = 3, KindPart = 4, KindDebris = 5,
+                 KindBoss = 6 };
+}
 inline constexpr ShapeRun Stage2Shapes[] = {
     {600, 8, 7, 32, 32, 0, 0, 8},
     {608, 5, 7, 48, 48, 0, 32, 5},
@@ -50,15 +54,18 @@ inline constexpr ShapeRun Stage2Shapes[] = {
     {621, 1, 7, 160, 160, 0, 80, 1},    // boss
 };
 inline constexpr EnemyKind Stage2Kinds[] = {
-    {600, 0, 7, false, 100, 30, 1, 3},
-    {610, 0, 0, false, 100, 150, 1, -1},
-    {613, 0, 0, false, 100, 5000, 1, 1},
-    {616, 0, 0, false, 100, 250, 1, -1},
-    {619, 0, 0, false, 100, 5000, 1, 1},
-    {620, 0, 0, false, -100, 1000, 1, 1},
-    {621, 0, 0, false, 100, 20000, 1, 1},  // boss
+    {600, 0, 7, false, 100, 30, 1, 3},       // KindSwayer
+    {610, 0, 0, false, 100, 150, 1, -1},     // KindTilter
+    {613, 0, 0, false, 100, 5000, 1, 1},     // KindLarge
+    {616, 0, 0, false, 100, 250, 1, -1},     // KindRinger
+    {619, 0, 0, false, 100, 5000, 1, 1},     // KindPart
+    {620, 0, 0, false, -100, 1000, 1, 1},    // KindDebris
+    {621, 0, 0, false, 100, 20000, 1, 1},    // KindBoss
 };
 
+namespace stage3 {
+enum : int32_t { KindSmall = 0, KindLarge = 1, KindRiser = 2, KindPart = 3, KindBoss = 4 };  // parts and drones alike
+}
 inline constexpr ShapeRun Stage3Shapes[] = {
     {600, 5, 7, 48, 48, 0, 0, 5},
     {605, 1, 8, 96, 96, 0, 160, 1},
@@ -67,13 +74,16 @@ inline constexpr ShapeRun Stage3Shapes[] = {
     {617, 1, 7, 160, 160, 48, 96, 1},   // boss
 };
 inline constexpr EnemyKind Stage3Kinds[] = {
-    {602, 0, 0, false, 100, 150, 1, -1},
-    {605, 0, 0, false, 100, 2500, 1, -1},
-    {608, 0, 0, false, 100, 150, 1, -1},
-    {611, 0, 5, false, 100, 1000, 1, 3},
-    {617, 0, 0, false, 100, 22000, 1, 1},  // boss
+    {602, 0, 0, false, 100, 150, 1, -1},     // KindSmall
+    {605, 0, 0, false, 100, 2500, 1, -1},    // KindLarge
+    {608, 0, 0, false, 100, 150, 1, -1},     // KindRiser
+    {611, 0, 5, false, 100, 1000, 1, 3},     // KindPart
+    {617, 0, 0, false, 100, 22000, 1, 1},    // KindBoss
 };
 
+namespace stage4 {
+enum : int32_t { KindLarge = 0, KindBomb = 1, KindDrone = 2, KindSmall = 3, KindDiver = 4, KindBoss = 5 };
+}
 inline constexpr ShapeRun Stage4Shapes[] = {
     {600, 1, 7, 96, 96, 0, 96, 1},
     {601, 6, 7, 48, 48, 0, 0, 5},
@@ -84,12 +94,12 @@ inline constexpr ShapeRun Stage4Shapes[] = {
     {630, 1, 7, 128, 128, 96, 64, 1},
 };
 inline constexpr EnemyKind Stage4Kinds[] = {
-    {600, 0, 0, false, 100, 8000, 1, -1},
-    {601, 0, 5, false, -100, 100, 1, 3},
-    {607, 0, 5, false, -100, 100, 1, 3},
-    {613, 0, 7, false, 100, 30, 1, 3},
-    {623, 0, 0, false, 100, 150, 1, -1},
-    {628, 0, 0, false, 90, 10000, 1, -1},  // boss
+    {600, 0, 0, false, 100, 8000, 1, -1},    // KindLarge
+    {601, 0, 5, false, -100, 100, 1, 3},     // KindBomb
+    {607, 0, 5, false, -100, 100, 1, 3},     // KindDrone
+    {613, 0, 7, false, 100, 30, 1, 3},       // KindSmall
+    {623, 0, 0, false, 100, 150, 1, -1},     // KindDiver
+    {628, 0, 0, false, 90, 10000, 1, -1},    // KindBoss
 };
 
 struct StageArt {

@@ -99,7 +99,7 @@ void Attack(int slot, int32_t t) {
   }
 }
 
-constexpr BossFigures Figures{Lives, Death, Attack, NewLife};
+constexpr BossFigures Figures{.Lives = Lives, .DeathAttack = Death, .Attack = Attack, .NewLife = NewLife};
 
 }  // namespace
 

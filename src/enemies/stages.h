@@ -46,13 +46,19 @@ void Stage1Boss(int slot);
 std::span<const SpawnRow> Stage2Spawns();
 void Stage2Behaviour(int slot);
 void BuildStage2Script();
+void Stage2BossStart(int slot);
+void Stage2Boss(int slot);
 
 std::span<const SpawnRow> Stage3Spawns();
 void Stage3Behaviour(int slot);
 void BuildStage3Script();
+void Stage3BossStart(int slot);
+void Stage3Boss(int slot);
 
 std::span<const SpawnRow> Stage4Spawns();
 void Stage4Behaviour(int slot);
 void BuildStage4Script();
+void Stage4BossStart(int slot);
+void Stage4Boss(int slot);
 
 }  // namespace omb

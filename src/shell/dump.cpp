@@ -38,6 +38,18 @@ struct Json {
     }
   }
 
+  // A list of integers on one line.
+  void List(const char* name, std::span<const int32_t> values) {
+    out += "  \"";
+    out += name;
+    out += "\": [";
+    for (std::size_t k = 0; k < values.size(); ++k) {
+      if (k > 0) out += ", ";
+      out += std::to_string(values[k]);
+    }
+    out += "],\n";
+  }
+
   // A list of rows of integers, one row a line.
   void BeginRows(const char* name) {
     out += "  \"";
@@ -156,6 +168,7 @@ std::string DumpState() {
   j.Field("BossState.Aux0", b.Aux0);
   j.Field("BossState.Aux1", b.Aux1);
   j.Field("BossState.Loops", b.Loops);
+  j.List("SpawnArgs", SpawnArgs);
   // [slot, AnimEvery, Hp, ExplosionSize, Variant, Bounty, Phase, Smokes, Work0, ..., Work9]
   j.BeginRows("Enemies");
   for (int i = EnemyFirst; i <= EnemyLast; ++i) {

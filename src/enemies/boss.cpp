@@ -116,6 +116,18 @@ void BossBreak() {
   for (int k = 0; k < 7; ++k) BigExplosion(BossState.Slot, 0);
 }
 
+void BossEntry(int slot, int32_t t) {
+  if (t != 100) return;
+  ObjectTable[slot].VelY = 0;
+  NextBossAttack(20, 1);
+}
+
+int32_t BossGaugeShare(int32_t whole) {
+  // The gauge's full value is a life's hit points, never below 1; a state
+  // put together by hand must not divide by zero all the same.
+  return BossState.GaugeShown * whole / (BossState.GaugeHp > 0 ? BossState.GaugeHp : 1);
+}
+
 void TickBossClock() { ++BossState.Clock; }
 
 void CountBossTime() {

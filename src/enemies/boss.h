@@ -87,6 +87,12 @@ void SetBossTime(int32_t frames);
 void SetBossHp(int32_t hp);
 // A life broken: effects and bullets cleared, seven explosions on the boss.
 void BossBreak();
+// Every boss's first attack, its entry: it comes down (at the speed its
+// spawn start gave it) until t = 100, then stops and attacks 1 after 20.
+void BossEntry(int slot, int32_t t);
+// The shown gauge as a share of `whole`: GaugeShown * whole / GaugeHp,
+// truncated (whole 100 gives the percentage).
+int32_t BossGaugeShare(int32_t whole);
 
 // The panel's steps every play frame: the attack's clock runs; while the
 // boss fights, so does the life's time.

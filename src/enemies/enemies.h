@@ -54,4 +54,10 @@ void BuildEnemyKinds();
 // The next step of an enemy's own state machine, its age back to 0.
 void NextPhase(int slot);
 
+// Words every stage's behaviours use. Tilt: the sprite banks by its
+// sideways speed (frames -2 to 2). Jittered: the angle turned by a random
+// -15 to 15 (one draw), wrapped.
+void Tilt(int slot);
+int32_t Jittered(int32_t angle);
+
 }  // namespace omb

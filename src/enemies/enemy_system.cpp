@@ -148,4 +148,8 @@ void NextPhase(int slot) {
   ++Enemy(slot).Phase;
 }
 
+void Tilt(int slot) { Sprites.Sprite(slot).Frame = BankFrame(slot, 2, 1000); }
+
+int32_t Jittered(int32_t angle) { return WrapAngle(angle + RandomFrom(31, -15)); }
+
 }  // namespace omb

@@ -60,7 +60,7 @@ void RingerBehaviour(int) {
 // Banks by its sideways speed; at 40 it swerves across the middle and fires
 // two aimed fans.
 void SwerverBehaviour(int slot) {
-  Sprites.Sprite(slot).Frame = BankFrame(slot, 2, 1000);
+  Tilt(slot);
   if (EnemyAge != 40) return;
   ObjectTable[slot].AccX = LastHitX >= 240 ? -90 : 90;
   const int32_t aim = Aim(slot);

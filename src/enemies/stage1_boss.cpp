@@ -29,13 +29,6 @@ void NewLife(int slot, int32_t) { SetVel(slot, 1800, 1000); }
 int32_t MuzzleX(int slot) { return Sprites.Sprite(slot).X + 102; }
 int32_t MuzzleY(int slot) { return Sprites.Sprite(slot).Y + 137; }
 
-// Down from y = -176 at 2 pixels a frame for 100 frames.
-void EntryAttack(int slot, int32_t t) {
-  if (t != 100) return;
-  ObjectTable[slot].VelY = 0;
-  NextBossAttack(20, CrossingFans);
-}
-
 // Every 8 frames four 5-bullet fans, two turning each way from straight
 // down and straight up, faster as the attack goes on.
 void CrossingFansAttack(int slot, int32_t t) {
@@ -91,7 +84,7 @@ void WingSprayAttack(int slot, int32_t t) {
 
 void Attack(int slot, int32_t t) {
   switch (BossState.Attack) {
-    case Entry: EntryAttack(slot, t); break;
+    case Entry: BossEntry(slot, t); break;  // down from y = -176 at 2 pixels a frame
     case CrossingFans: CrossingFansAttack(slot, t); break;
     case AimedFanAndRings: AimedFanAndRingsAttack(slot, t); break;
     case WingSpray: WingSprayAttack(slot, t); break;

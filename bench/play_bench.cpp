@@ -26,39 +26,11 @@
 #include "shell/components.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
+#include "bench_game.h"
 #include "scratch_game.h"
 
 namespace omb {
 namespace {
-
-// A game started as `--play 1 --mode N` would start it, paced by nothing.
-class BenchGame {
- public:
-  BenchGame(InputScript script, int32_t mode) {
-    SetFailureSinkForTests([](std::string_view) {});
-    platform.SetScript(std::move(script));
-    platform.Sounds.reserve(1 << 20);
-    ThePlatform = &platform;
-    FormCreate();
-    ScreenInit();
-    WaitOn = false;
-    DirectPlayRequest = {true, 1, SubWave, SpecialLaser, mode};
-    Frame();
-  }
-  ~BenchGame() {
-    FormDestroy();
-    ThePlatform = nullptr;
-    SetFailureSinkForTests(nullptr);
-  }
-  void Frame(bool draw = true) {
-    platform.PumpEvents(sink);
-    SkipDrawing = !draw;
-    IdleFrame();
-  }
-
-  HeadlessPlatform platform;
-  ShellEvents sink;
-};
 
 // Weaving left and right while shooting and using the barrier, for ever.
 InputScript Weaving() {
@@ -96,42 +68,6 @@ void RunWeaving(benchmark::State& state, bool draw) {
 
 void BM_PlayFramesDrawn(benchmark::State& state) { RunWeaving(state, true); }
 void BM_PlayFramesNotDrawn(benchmark::State& state) { RunWeaving(state, false); }
-
-// What a frame changes, put back before every measured frame so that each
-// one is the same busiest moment.
-struct Moment {
-  std::array<ObjectRecord, ObjectCount> Objects;
-  SpriteManager Registers;
-  std::array<EnemyRecord, 30> EnemyRecords;
-  BossStateRecord Boss;
-  PlayerRecord Ship;
-  BombRecord Bomb;
-  uint32_t Seed;
-  int32_t Frame, Stage, Clock, Barrier, Orbit, Pods, Meter, Volleys, Shield, Popups;
-
-  void Take() {
-    Objects = ObjectTable;
-    Registers = Sprites;
-    EnemyRecords = EnemyTable;
-    Boss = BossState;
-    Ship = Player;
-    Bomb = Bombs;
-    Seed = RandSeed;
-    Frame = FrameCount, Stage = StageFrame, Clock = BossState.Clock, Barrier = BarrierSize, Orbit = OrbitAngle;
-    Pods = PodAngle, Meter = ShotMeter, Volleys = ShotFrame, Shield = Invuln, Popups = PopupCursor;
-  }
-  void Put() const {
-    ObjectTable = Objects;
-    Sprites = Registers;
-    EnemyTable = EnemyRecords;
-    BossState = Boss;
-    Player = Ship;
-    Bombs = Bomb;
-    RandSeed = Seed;
-    FrameCount = Frame, StageFrame = Stage, BarrierSize = Barrier, OrbitAngle = Orbit;
-    PodAngle = Pods, ShotMeter = Meter, ShotFrame = Volleys, Invuln = Shield, PopupCursor = Popups;
-  }
-};
 
 // The boss of stage 1 in its second life, the ship under it holding the
 // barrier and firing, every bullet slot taken, the other 29 enemy slots

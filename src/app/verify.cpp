@@ -5,6 +5,7 @@
 #include "gameplay/player.h"
 #include "media/platform.h"
 #include "persistence/replay.h"
+#include "shell/dump.h"
 #include "shell/game_vars.h"
 #include "shell/shell.h"
 
@@ -95,6 +96,12 @@ int VerifyReplay(int32_t slot) {
   }
   if (Stage == stored[SysLastStage] && StageFrame != endFrame) {
     std::printf("frames of the last stage: stored %d, replayed %d\n", endFrame, StageFrame);
+    ++differences;
+  }
+  // Older replays hold 0 here and are checked by their result alone.
+  const int32_t hash = StateHash();
+  if (stored[SysStateHash] != 0 && hash != stored[SysStateHash]) {
+    std::printf("state hash: stored %d, replayed %d\n", stored[SysStateHash], hash);
     ++differences;
   }
   FormDestroy();

@@ -8,7 +8,7 @@ void ResetReplayVars() {
   // The recorded words are many and all start at 0.
   ReplayInput.fill(0);
   RestoreStartValues<ReplayPlaying, ReplaySlot, ReplaySlotUsed, ReplayFrame, ReplayStageLength, ReplaySys,
-                     ReplayDate>();
+                     ReplayDate, PlayEndStateHash>();
 }
 
 }  // namespace omb

@@ -19,6 +19,8 @@ inline std::array<int32_t, StageCount + 1> ReplayStageLength{};  // by stage; en
 inline std::array<int32_t, 31> ReplaySys{};
 // When the game ended: year, month, day, hour, minute, second, millisecond.
 inline std::array<uint16_t, 7> ReplayDate{};
+// The state hash of the last play frame of the game, taken as play ends.
+inline int32_t PlayEndStateHash = 0;
 
 // The fields of ReplaySys.
 enum : int {
@@ -40,6 +42,7 @@ enum : int {
   SysNoBombStreak = 26,
   SysBulletStyle = 27,
   SysEndFrame = 28,  // the last stage's StageFrame when the result was taken
+  SysStateHash = 29,  // StateHash() of the last play frame; 0 in older replays
 };
 
 void ResetReplayVars();

@@ -164,6 +164,7 @@ void WriteReplayResult() {
   // A spare field: the last stage's frames when the game ended, so that a
   // replay can be checked at the very frame its result was taken.
   ReplaySys[SysEndFrame] = StageFrame;
+  ReplaySys[SysStateHash] = PlayEndStateHash;
   if (FileExists(TempSummary().c_str())) Write(TempSummary(), ReplaySys);
 }
 

@@ -76,7 +76,42 @@ struct Json {
   bool firstRow = true;
 };
 
+// FNV-1a over 32-bit values, least significant byte first.
+struct Fnv1a32 {
+  uint32_t h = 2166136261u;
+  void Add(int64_t value) {
+    const auto v = static_cast<uint32_t>(value);
+    for (int k = 0; k < 4; ++k) {
+      h ^= (v >> (8 * k)) & 0xFF;
+      h *= 16777619u;
+    }
+  }
+  void Add(std::initializer_list<int64_t> values) {
+    for (const int64_t v : values) Add(v);
+  }
+};
+
 }  // namespace
+
+int32_t StateHash() {
+  Fnv1a32 f;
+  for (int i = 0; i < ObjectCount; ++i) {
+    const ObjectRecord& o = ObjectTable[i];
+    if (!o.Active) continue;
+    f.Add({i, o.Kind, o.Param, o.PosX, o.PosY, o.VelX, o.VelY, o.Speed, o.Angle, o.Life, o.HitScale, o.Age});
+  }
+  for (int i = EnemyFirst; i <= EnemyLast; ++i) {
+    if (!ObjectTable[i].Active) continue;
+    const EnemyRecord& e = Enemy(i);
+    f.Add({i, e.AnimEvery, e.Hp, e.ExplosionSize, e.Variant, e.Bounty, e.Phase, e.Smokes});
+    for (const int32_t w : e.Work) f.Add(w);
+  }
+  const BossStateRecord& b = BossState;
+  f.Add({b.Present, b.Clock, b.GaugeShown, b.GaugeHp, b.Depletions, b.Slot, b.Wait, b.Attack, b.TimeLeft,
+         b.TimeLimit, b.ScoreFactor, b.Parts, b.PartsMax, b.Aux0, b.Aux1, b.Loops});
+  f.Add({Score, RandSeed});
+  return static_cast<int32_t>(f.h & 0x7FFFFFFFu);
+}
 
 std::string DumpState() {
   Json j;

@@ -4,6 +4,8 @@
 
 #include "media/platform.h"
 #include "persistence/options.h"
+#include "persistence/replay.h"
+#include "shell/dump.h"
 #include "shell/components.h"
 #include "shell/shell.h"
 #include "shell/sound_service.h"
@@ -132,6 +134,9 @@ void ShellEvents::KeyDown(Key key) { FormKeyDown(key); }
 void ShellEvents::CloseRequested() { TerminateRequested = true; }
 
 void EnterState(int32_t state) {
+  // The state play ended in, before its objects go: the result keeps its
+  // hash for the replay to be checked against.
+  if (PrevGameState == StatePlay) PlayEndStateHash = StateHash();
   // No object survives from one screen to the next.
   ReleaseAllSlots();
   RunStateEntry(state);

@@ -9,7 +9,8 @@ the ship is lost), then the result screen saves it (YES, AUTO, OK, YES) into
 slot 0. `--verify-replay 0` must pass, also with OTHER_PROGRAM (another build
 of the game) when given, both ways; the slot chosen on the replay select
 screen must play back to the very state the live game was in; and a replay
-whose stage file lost one word must fail verification.
+whose stage file lost one word or whose state hash was changed must fail
+verification.
 """
 import json
 import os
@@ -148,6 +149,24 @@ def play_back(game, live, live_offset):
         raise Failure(f"playback differs from the live game in {differ[:8]}")
 
 
+def state_hash_checked(game):
+    """The summary keeps the hash of the last play frame's state: another
+    value fails verification, and 0, as older replays hold, is not checked."""
+    path = os.path.join(game.dir, "replay", "Replay0_sys.rep")
+    with open(path, newline="") as f:
+        fields = f.read().split("\r\n")
+    stored = int(fields[29])
+    if stored <= 0:
+        raise Failure(f"the summary holds no state hash: {stored}")
+    for value, want in ((stored ^ 1, 1), (0, 0), (stored, 0)):
+        fields[29] = str(value)
+        with open(path, "w", newline="") as f:
+            f.write("\r\n".join(fields))
+        status, output = game.verify()
+        if status != want or (want == 1 and f"state hash: stored {value}," not in output):
+            raise Failure(f"state hash {value} verified with status {status}: {output}")
+
+
 def damaged_stage_fails(game):
     path = os.path.join(game.dir, "replay", "Replay0_1.rep")
     with open(path, newline="") as f:
@@ -188,6 +207,7 @@ def main(argv):
             status, output = other_game.verify(program)
             if status != 0:
                 raise Failure(f"a replay of {other} does not verify with {program}: {output}")
+        state_hash_checked(game)
         damaged_stage_fails(game)
     except (Failure, subprocess.TimeoutExpired) as e:
         print(f"FAILED: {e}", file=sys.stderr)

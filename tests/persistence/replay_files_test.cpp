@@ -111,13 +111,14 @@ TEST_F(ReplayFilesTest, TheSummaryHoldsTheSettingsFromTheStartAndTheResultFromTh
   Stage = 3;
   Bombs.NoBombStreak = 2;
   StageFrame = 1234;
+  PlayEndStateHash = 56789;
   WriteReplayResult();  // dated by the headless platform's clock
   V expected(31, 0);
   expected[SysDate] = 2026, expected[SysDate + 1] = expected[SysDate + 2] = 1;
   expected[0] = 2, expected[2] = 1, expected[3] = expected[4] = expected[5] = 3;
   expected[SysSubShot] = 1, expected[SysGameMode] = 4, expected[SysStartStage] = 2;
   expected[SysScore] = 98765, expected[SysLastStage] = 3, expected[SysNoBombStreak] = 2;
-  expected[SysEndFrame] = 1234;
+  expected[SysEndFrame] = 1234, expected[SysStateHash] = 56789;
   EXPECT_EQ(ReadFile("replay/Repsys.rep"), Lines(expected));
   // Without a summary written at the start, the result writes no file.
   fs::remove("replay/Repsys.rep");

@@ -19,7 +19,8 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
            libsdl2-dev libsdl2-mixer-dev libpng-dev libcairo2-dev libfreetype-dev \
            fonts-dejavu-core timgm6mb-soundfont \
            libgtest-dev libgmock-dev libbenchmark-dev \
-           xvfb xauth xdotool python3
+           xvfb xauth xdotool python3 \
+           dpkg-dev groff-base desktop-file-utils appstream
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -99,6 +100,7 @@ uninstall:
 	rm -rf $(PREFIX)/share/ombrezza
 	rm -f $(PREFIX)/share/applications/ombrezza.desktop
 	rm -f $(PREFIX)/share/icons/hicolor/*/apps/ombrezza.png
+	rm -f $(PREFIX)/share/man/man6/ombrezza.6 $(PREFIX)/share/metainfo/org.ombrezza.ombrezza.metainfo.xml
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(COV_BUILD)

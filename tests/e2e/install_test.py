@@ -8,8 +8,12 @@ usage: install_test.py CMAKE BUILDDIR
 The build is installed into a temporary prefix with `cmake --install`, and the
 installed program is run headless from another directory: once with
 XDG_DATA_HOME set, once without it (the files go to ~/.local/share/ombrezza).
+The desktop entry, the software centres' metadata and the manual page must
+pass their validators. Then `cpack -G DEB` packages the build; as root the
+package is installed with dpkg, started headless from /usr/bin, and removed.
 """
 import os
+import shutil
 import struct
 import subprocess
 import sys
@@ -67,6 +71,54 @@ def run_installed(prefix, cwd, env, shot):
         fail("the installed game drew a black screen: it did not find its pictures")
 
 
+MANUAL = "share/man/man6/ombrezza.6"
+METAINFO = "share/metainfo/org.ombrezza.ombrezza.metainfo.xml"
+
+
+def checked(args, what):
+    """Runs a validator; anything it says is a failure."""
+    result = subprocess.run(args, capture_output=True, text=True, timeout=120)
+    said = (result.stdout + result.stderr).strip()
+    if result.returncode != 0 or (said and "Validation was successful" not in said):
+        fail(f"{what} does not validate:\n{said}")
+
+
+def validate(prefix):
+    checked(["desktop-file-validate", os.path.join(prefix, "share/applications/ombrezza.desktop")],
+            "the desktop entry")
+    checked(["appstreamcli", "validate", "--no-net", "--pedantic", os.path.join(prefix, METAINFO)],
+            "the metadata")
+    checked(["groff", "-man", "-ww", "-z", os.path.join(prefix, MANUAL)], "the manual page")
+
+
+def debian_package(cmake, build, work):
+    """`cpack -G DEB` packages what `make install` installs, under /usr; as
+    root it installs with dpkg, starts from /usr/bin and is removed again."""
+    cpack = os.path.join(os.path.dirname(cmake), "cpack")
+    out = os.path.join(work, "deb")
+    subprocess.run([cpack, "-G", "DEB", "--config", os.path.join(build, "CPackConfig.cmake"), "-B", out],
+                   check=True, stdout=subprocess.DEVNULL)
+    debs = [f for f in os.listdir(out) if f.endswith(".deb")]
+    if len(debs) != 1:
+        fail(f"cpack made {debs}")
+    deb = os.path.join(out, debs[0])
+    listing = subprocess.run(["dpkg-deb", "-c", deb], check=True, capture_output=True, text=True).stdout
+    for rel in ("usr/bin/ombrezza", "usr/share/ombrezza/cg.qda", "usr/" + MANUAL, "usr/" + METAINFO):
+        if "./" + rel not in listing:
+            fail(f"the package lacks /{rel}")
+    if os.geteuid() != 0 or shutil.which("dpkg") is None:
+        print(f"not root: {debs[0]} was built and listed, not installed")
+        return
+    subprocess.run(["dpkg", "-i", deb], check=True, stdout=subprocess.DEVNULL)
+    try:
+        home = os.path.join(work, "deb-home")
+        os.makedirs(home)
+        env = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"))
+        run_installed("/usr", home, env, os.path.join(work, "deb-shot.png"))
+    finally:
+        subprocess.run(["dpkg", "-r", "ombrezza"], check=True, stdout=subprocess.DEVNULL)
+
+
 def main():
     cmake, build = sys.argv[1], sys.argv[2]
     with tempfile.TemporaryDirectory() as work:
@@ -77,7 +129,7 @@ def main():
         wanted = ["bin/ombrezza", "share/ombrezza/cg.qda", "share/ombrezza/midi/midi.txt",
                   "share/ombrezza/wave/hit01.wav", "share/applications/ombrezza.desktop",
                   "share/icons/hicolor/64x64/apps/ombrezza.png",
-                  "share/icons/hicolor/256x256/apps/ombrezza.png"]
+                  "share/icons/hicolor/256x256/apps/ombrezza.png", MANUAL, METAINFO]
         for rel in wanted:
             if not os.path.isfile(os.path.join(prefix, rel)):
                 fail(f"the installation lacks {rel}")
@@ -85,6 +137,7 @@ def main():
             for tune in filter(None, (line.strip() for line in f)):
                 if not os.path.isfile(os.path.join(share, "ombrezza", "midi", tune)):
                     fail(f"midi.txt names {tune}, which is not installed")
+        validate(prefix)
         installed = tree(prefix)
         for rel in installed:
             if os.path.basename(rel) in ("option.txt", "ranking.txt") or rel.split(os.sep)[-2:-1] == ["replay"]:
@@ -129,6 +182,7 @@ def main():
             fail(f"without XDG_DATA_HOME, no option.txt in {local}")
         if tree(prefix) != installed or os.listdir(elsewhere):
             fail("the game wrote outside its data folder")
+        debian_package(cmake, build, work)
     print("1 passed, 0 failed")
 
 

@@ -151,6 +151,27 @@ constexpr GoldenRun GoldenRuns[] = {
 5000 87bf43a5 9395763d 4d6be92d e157dc9f 9bc9e8a4 0b6e4a76 0d726a8f a2e47122 2ceeab30
 6000 6c5905c8 9395763d 4d6be92d 3f0bde8e 4fe3666e 0b6e4a76 d909fe5b bb507489 18d347bc
 )"},
+    // Stage 2 from its start: THEATER with the shot held until stage 3 has begun, and NORMAL with no
+    // input until well after the ship was lost.
+    {"stage 2 THEATER", 2, 2, 1, ModeTheater, ShotHeld, 11, "\"ScriptCount\": 219,", R"(
+1000 418c6577 811c4238 8dd59889 57e12cc3 e1fabc32 24d8976f 8a481fb9 7bb64137 9b79cca8
+2000 a6038b91 74718a4d b353d8a2 122fc382 0a425d4d 08ba5e89 b1914428 e3e81522 bd22b3a6
+3000 c0bfd631 eeea4c17 8a4741a0 22e5e755 c7d5aebe d6c94026 e5857db7 9c0e973c 41552143
+4000 0a5ed62c 93b7f581 60a7e84c 4f066440 76b639a0 d6c94026 e1ffd861 fe6a52cb 23e6e248
+5000 4410f7f1 5257e660 af84a1f6 402498cb ba92e485 d6c94026 b5371d68 933397b9 666baf04
+6000 53466bce 9bde585b 6255db4c e2562c4f 2e7bc1f5 1e1dbef0 2fe36ec4 7c8cc07c 536bb6de
+7000 6db7ed74 6c1d89fe d0b98208 7af8e4bf ce5c78d6 faf7313e 1a7aa950 241de86a 4e8b506f
+8000 7273852a 8937b608 c3c72c89 9f109526 e2345f10 7e3f0339 c15f766d 5bf1072a e9a861e9
+9000 a8f7e3bc 7a953f12 29997407 52724d27 b1392d7a f3ffebe5 7aaa762b b540ad3f 794593ea
+10000 bb6c226e f31c54ff a03c4b64 c531da43 78637ba2 5b5202fe e342c47b 85f4e803 af603575
+11000 b83cae9a 5e1abb16 651b2473 d81ab47f 1dd1df4a 7193d212 81f5e121 26b1fb6c ed28d6d0
+)"},
+    {"stage 2 NORMAL", 2, 0, 2, ModeNormal, NoInput, 4, "\"Player.Alive\": 0,", R"(
+1000 3d52c15d ead3f908 94d3b6a2 57e12cc3 b35d5cae 0c3a956f 47f01d87 a917a42d f0081d7d
+2000 21719153 ead3f908 fefbe496 122fc382 e9fc5b9d e570a4b3 4f482d5c a1d29c8f 936e3dd1
+3000 6042e0c4 ead3f908 5aab8af5 39bab25d de96c698 14ea603e 1446470e e18857dc a310e3c5
+4000 cbc75be3 ead3f908 60fbd6a6 4f066440 fa688034 d6c94026 96cce4f5 018963cc 5dcdd91a
+)"},
 };
 
 std::string Table(const std::vector<PartHashes>& checkpoints) {

@@ -82,9 +82,9 @@ static_assert(std::size(Spawns) == SpawnBoss + 1);
 
 int32_t Aim(int slot) { return AngleBetween(slot, PlayerSlot); }
 
-// A gun of the large craft, from its top left: k = 0 the lower wing guns,
-// 1 the inner ones, 2 the nose, 3 the upper wing tips, 4 the upper inner
-// ones; s picks left (0) or right (1).
+// A gun of the large craft, from its top left: k = 0 the outer guns of its
+// lower edge, 1 the inner ones, 2 the nose, 3 the outer guns of its upper
+// edge, 4 the inner ones; s picks left (0) or right (1).
 struct Muzzle {
   int32_t X, Y;
 };
@@ -95,7 +95,8 @@ Muzzle CraftMuzzle(int slot, int32_t k, int32_t s) {
 }
 int32_t AimFrom(Muzzle m) { return AngleFromPoint(m.X, m.Y, PlayerSlot); }
 
-// Phase 0: a pair of single bullets downward every 10 frames.
+// Phase 0: every 10 frames a bullet from each lower inner gun, down and to
+// the right at a random angle and speed.
 void LargeCraftSpray(int slot) {
   if (EnemyAge % 10 != 0) return;
   for (int32_t s = 0; s < 2; ++s) {
@@ -211,8 +212,8 @@ bool BurstOnDepletion(int slot) {
   return false;
 }
 
-// Mode 0 bursts at 80 into three spirals of two streams; mode 1 at 60 into
-// four; any other mode at once.
+// Mode 0 bursts at 80 into three curved streams of two speeds that slow to
+// a stop and come back; mode 1 at 60 into four; any other mode at once.
 void BombBehaviour(int slot) {
   if (BurstOnDepletion(slot)) return;
   switch (Enemy(slot).Work[9]) {
@@ -240,7 +241,7 @@ void BombBehaviour(int slot) {
 }
 
 // The drones fire backward along their heading b, each mode its own figure.
-// Mode 0: widening 5-bullet fans that slow as they spread.
+// Mode 0: fans of five, each bullet slower than the last.
 void DroneFans(int32_t b) {
   if (EnemyAge % 6 != 0 || EnemyAge < 12 || EnemyAge >= 80) return;
   FireFan(LastHitX, LastHitY, 5, 0, 0, 80, -400, b, 4000, 5);

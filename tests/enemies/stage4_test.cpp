@@ -44,13 +44,12 @@ void Frames(int n) {
   }
 }
 
-// The boss in `attack`, whose next frame sees time t and age a, its gauge full.
-int BossIn(int32_t attack, int32_t t, int32_t a) {
+// The boss in `attack`, whose next frame sees time t, its gauge full.
+int BossIn(int32_t attack, int32_t t) {
   const int boss = SpawnEnemy(SpawnBoss, 176, 40, false);
   BossState.Attack = attack;
   BossState.Clock = t;
   BossState.GaugeShown = BossState.GaugeHp;
-  ObjectTable[boss].Age = a - 1;
   return boss;
 }
 
@@ -114,7 +113,7 @@ TEST_F(Stage4Test, BombsAndDronesBurstWithoutFiringTheFrameTheBossLosesALife) {
 }
 
 TEST_F(Stage4Test, ChasingBurstsDrawTheirCountAfreshAndCloseTheirRing) {
-  const int boss = BossIn(ChasingBursts, 1, 100);
+  const int boss = BossIn(ChasingBursts, 1);
   Enemy(boss).Work[0] = 46;  // with a full gauge 5 a frame: a burst every 10 frames from the first
   std::set<int> counts;
   for (int burst = 0; burst < 6; ++burst) {
@@ -128,7 +127,7 @@ TEST_F(Stage4Test, ChasingBurstsDrawTheirCountAfreshAndCloseTheirRing) {
 }
 
 TEST_F(Stage4Test, CurlingStreamsBelowAngleZeroKeepTheirTurn) {
-  const int boss = BossIn(CurlingStreams, 122, 500);  // the second half of an odd cycle: -5 a volley
+  const int boss = BossIn(CurlingStreams, 122);  // the second half of an odd cycle: -5 a volley
   Enemy(boss).Work = {30002, 30002, 30002, 30002, 30002, 30002};  // angle 2, turn 3
   Frames(3);
   EXPECT_EQ(Enemy(boss).Work[0], 31016) << "1021, then 1016, the turn kept";
@@ -137,7 +136,7 @@ TEST_F(Stage4Test, CurlingStreamsBelowAngleZeroKeepTheirTurn) {
 }
 
 TEST_F(Stage4Test, DroneWavesNeverRepeatAnEvenWavesModeAndOddWavesReuseIt) {
-  const int boss = BossIn(DroneWaves, 0, 320);
+  const int boss = BossIn(DroneWaves, 0);
   int32_t lastEven = 0;  // the boss begins the attack remembering 0
   for (int32_t wave = 2; wave < 14; ++wave) {
     ObjectTable[boss].Age = 160 * wave - 1;

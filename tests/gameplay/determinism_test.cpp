@@ -172,6 +172,28 @@ constexpr GoldenRun GoldenRuns[] = {
 3000 6042e0c4 ead3f908 5aab8af5 39bab25d de96c698 14ea603e 1446470e e18857dc a310e3c5
 4000 cbc75be3 ead3f908 60fbd6a6 4f066440 fa688034 d6c94026 96cce4f5 018963cc 5dcdd91a
 )"},
+    // Stage 4: THEATER with the shot held through the all clear to the end of the game, and NORMAL with no
+    // input until after the ship was lost.
+    {"stage 4 THEATER", 4, 0, 0, ModeTheater, ShotHeld, 13, "\"AllClear\": 1,", R"(
+1000 81ba26fa 3c202aa6 3fb1bdb7 550cb12d e1fabc32 54059bc5 e7bb0b7e 738a28a8 15a2a926
+2000 6e6624b6 4217de7f fae5c108 d1cef776 0a425d4d fe5ddeec 43309833 62f46b68 bf2a8ba6
+3000 4e09d76d 0a89f996 9b196917 e8741916 c7d5aebe d49b0095 3e61a6f2 9575cc66 aa6b2e5c
+4000 baf0005c 396f3c1b 0d726610 033b1cff 76b639a0 9e8e1dc3 e5d47c7b 0120ab63 d6914e7f
+5000 7d4e0a86 9ee0eeac 623ab619 ed00df69 5bc35c1c cbbfccc5 f59fe0b6 55f440c9 366ae605
+6000 a934f641 0e1130fa 5ec0c03c 3c2f185d 08c445cf 4a385e64 21976179 160e3aaf dfb3dfc4
+7000 eb542fb5 7b989d23 2d37101a d221236a 528439e1 0611093b 8f8fdc85 e3ae1415 673fd95a
+8000 0f0d8065 9a8fafd6 406b966c 2acbf92e 33d92a49 809e60c3 932e5f01 accc3103 674b85d4
+9000 909cae39 546a5cea 40d567a2 fa365958 a29bc4e4 71957499 6eb0cce8 12d2faf3 8f4ff0a9
+10000 2ebef910 546a5cea 0fd75c1c 9726baa1 2355ad14 71957499 08e6d141 5a6b522e 46b8c931
+11000 f564725a 546a5cea ea298219 e322fa1c b00b2282 baba6d9e 763dc12d f08a227d 259c3216
+12000 2010e0a3 546a5cea abfd0e78 52c249ee 8173e53e d6c94026 717f3c3c 4f149cee c04a6a84
+13000 8bdaaddd 6f8c0fc1 47ef7a74 2403785f 3afb9658 d6c94026 6e4e22c9 cf601041 709be304
+)"},
+    {"stage 4 NORMAL", 4, 0, 0, ModeNormal, NoInput, 3, "\"Player.Alive\": 0,", R"(
+1000 81ba26fa ead3f908 743eac56 550cb12d b35d5cae e6a78d0b 22f739b1 a7159288 21a44651
+2000 b15f8ef6 ead3f908 bafcfee1 d1cef776 e9fc5b9d 1278da63 55aeebe6 03c1a7f4 dbc4d19a
+3000 afc828ac ead3f908 434f4fdf e8741916 de96c698 256aab1f 612fa62e 6903b195 555d3bcc
+)"},
 };
 
 std::string Table(const std::vector<PartHashes>& checkpoints) {

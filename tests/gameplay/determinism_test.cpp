@@ -151,6 +151,30 @@ constexpr GoldenRun GoldenRuns[] = {
 5000 87bf43a5 9395763d 4d6be92d e157dc9f 9bc9e8a4 0b6e4a76 0d726a8f a2e47122 2ceeab30
 6000 6c5905c8 9395763d 4d6be92d 3f0bde8e 4fe3666e 0b6e4a76 d909fe5b bb507489 18d347bc
 )"},
+    // Stage 3: THEATER shooting from the start place through the boss's three
+    // lives into stage 4's start, and NORMAL without input until the game is over.
+    {"stage 3 THEATER", 3, 0, 0, ModeTheater, ShotHeld, 14, "\"ScriptCount\": 154,", R"(
+1000 c8ca225f 674afa68 889109d0 9cc4abce e1fabc32 3233ea71 8fadee16 00841e60 2693f007
+2000 d0d02d9b c91032d5 042ac0f9 3ca0a9ca 0a425d4d b39bb267 df1e9b96 4e3f6ff8 7755b855
+3000 30cd7eea cd5b96d5 d3ce4958 f069f616 c7d5aebe 275abd6e 0094dbf1 dc8cdf49 54f8cd18
+4000 6b600bdf 46f0b6a8 ac7bf7e2 e3865e9a 76b639a0 d6c94026 a3e4f68c 485514cf 33e0e602
+5000 8f4fe8ad f7580216 3fed4920 aa83dcb4 ba92e485 e67092e2 bfdff950 be159eaf a1a4aa11
+6000 7d35ec73 fba528f0 5f17732e a9178d87 2e7bc1f5 4958b2ea cf1ccb1e 04b58bd9 541155ec
+7000 aee973a2 8c7081ae 2d37101a 638df8d2 e33a2356 98d3f633 57287c1e 645d3a86 df4bc656
+8000 97c5dd35 6d5f60e3 406b966c d1b04ac0 f65a9bec 75b7afc0 50f6541e c68402e8 1222e9a7
+9000 bf9e2a79 204ad240 40d567a2 7b34bfae ad361970 708d05c6 9209d504 aff1262d cf4d8833
+10000 200ce652 e2f43af2 0fd75c1c 19bc2114 1cb612b6 44795b30 82af1752 72d1b535 c9009fb3
+11000 b3384006 21ae194e ea298219 cf35c93e ce0d1f28 fd0cee5e 0e229112 652bf8af d97007ef
+12000 e335895d 635339c2 800820ba 9bad761a 23a8000c 49891d4f 35ad83d4 747b92d9 2e71362c
+13000 7c6e51f4 5fd95998 aa112c81 378f9b1c cd1e2052 61968d84 b90a1b39 e7a3970b c45af891
+14000 43795a78 c8881373 ef1df61c 0e51b0c3 4fa5ec30 a51f4be9 5184678c e2335af5 e9b18bc5
+)"},
+    {"stage 3 NORMAL", 3, 2, 1, ModeNormal, NoInput, 4, "\"Player.Alive\": 0,", R"(
+1000 27739830 ead3f908 a342a52c 9cc4abce b35d5cae 4542f5a4 e0d8952e e2f4b9c6 d17d4f88
+2000 b89a5275 ead3f908 07db8baf 3ca0a9ca e9fc5b9d ee7af3cb 058efb01 4cf322f1 5226a0c6
+3000 5b194bae ead3f908 61122ca1 f069f616 de96c698 a23e7c4a 260b54d3 d7cfedaf 9ce81d75
+4000 2e83b18b ead3f908 61122ca1 e3865e9a fa688034 3ac1b907 a77dbf2f 981c9cae 0796ed09
+)"},
 };
 
 std::string Table(const std::vector<PartHashes>& checkpoints) {

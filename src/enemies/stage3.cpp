@@ -76,9 +76,9 @@ void DroneStart(int slot) {
   EnemyRecord& e = Enemy(slot);
   e.Work[8] = SpawnArgs[0];  // mode
   e.Work[9] = SpawnArgs[1];  // side
-  // The hunting drone's heading is an aim from the boss, up to 512 below 0
-  // when the ship is above it; its first Move reads the tables with it
-  // before any Accelerate could wrap it.
+  // The hunting drone's heading is an aim from the boss, below 0 when the
+  // ship is above it, and its first Move reads the tables with it before any
+  // Accelerate could wrap it.
   SetPolar(slot, SpawnArgs[2], WrapAngle(SpawnArgs[3]));
   SetPolarAcc(slot, SpawnArgs[4], SpawnArgs[5]);
 }

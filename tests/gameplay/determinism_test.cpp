@@ -172,6 +172,32 @@ constexpr GoldenRun GoldenRuns[] = {
 3000 6042e0c4 ead3f908 5aab8af5 39bab25d de96c698 14ea603e 1446470e e18857dc a310e3c5
 4000 cbc75be3 ead3f908 60fbd6a6 4f066440 fa688034 d6c94026 96cce4f5 018963cc 5dcdd91a
 )"},
+    // Stage 3: THEATER shooting from the start place through every attack of
+    // the boss's three lives into stage 4's start, and NORMAL without input
+    // until the game is over.
+    {"stage 3 THEATER", 3, 2, 0, ModeTheater, ShotHeld, 15, "\"ScriptCount\": 154,", R"(
+1000 8d28520c 574b1976 eb028419 9cc4abce e1fabc32 cdecd781 f985be6d 55b29fd8 49bf7bdb
+2000 6b896262 2fb51853 55d831be 3ca0a9ca 0a425d4d f8347eb5 03241f6d f90bd0ea a9fe3dae
+3000 7f9141f4 686b9b51 6c778fe4 f069f616 c7d5aebe 0c4723cd b7fe8d3e 67265be1 dd0970d7
+4000 40dbe5ed b7ffe989 c97f89d6 e3865e9a 76b639a0 d6c94026 1c1aff0c 5c8012ea 8b8aa394
+5000 589529a0 8c072672 719f374c aa83dcb4 ba92e485 4373d916 ca53e6a8 087ad4a4 0c89143d
+6000 43171289 f73112f6 672391c6 a9178d87 2e7bc1f5 c2ff5cf1 6134e0a1 493e2fbb 25fa3d90
+7000 774322cd 5ace6edd 352f3a8b 638df8d2 e33a2356 d6c94026 fb89b679 130ae92a a8a67a49
+8000 c9ddff42 cdf2adf3 c3c72c89 d1b04ac0 baedd9bf 18303c47 d738f149 f88bc62e 5d959ea3
+9000 5df1e5b8 3fbc1c16 29997407 7b34bfae e0940f56 650800dd eecb29c5 792a1126 ee53d8e7
+10000 7c260764 14368f6c a03c4b64 19bc2114 a287637b 569deaf9 4d72779f 110095ef fa3f392b
+11000 2e169efa 389a2d0f 91da74c8 cf35c93e f6f741f6 694b7277 b1f0f5dc fe0e0838 4aa3b4b5
+12000 90d38915 b18014f5 a6adf282 9bad761a 4cde6f61 254231e3 aa61a982 03c0e569 c61f3bb3
+13000 eb1e33e8 2eb07c65 30e9d10d 378f9b1c 5fdff219 b89ad8d5 575b9513 f52ce2f8 bf317ebd
+14000 5387a09e 6d2ca0e8 a444d020 9fa7e512 1d53dfdb 65315d0a 26090252 ef7f60a8 4b064072
+15000 8343f7f6 85747ea0 c49ed86c 7a136190 83a24a76 feef17e2 841c1946 0051aa6b 74b133ea
+)"},
+    {"stage 3 NORMAL", 3, 2, 1, ModeNormal, NoInput, 4, "\"Player.Alive\": 0,", R"(
+1000 27739830 ead3f908 a342a52c 9cc4abce b35d5cae 4542f5a4 e0d8952e e2f4b9c6 d17d4f88
+2000 b89a5275 ead3f908 07db8baf 3ca0a9ca e9fc5b9d ee7af3cb 058efb01 4cf322f1 5226a0c6
+3000 5b194bae ead3f908 61122ca1 f069f616 de96c698 a23e7c4a 260b54d3 d7cfedaf 9ce81d75
+4000 2e83b18b ead3f908 61122ca1 e3865e9a fa688034 3ac1b907 a77dbf2f 981c9cae 0796ed09
+)"},
     // Stage 4: THEATER with the shot held through the all clear to the end of the game, and NORMAL with no
     // input until after the ship was lost.
     {"stage 4 THEATER", 4, 0, 0, ModeTheater, ShotHeld, 13, "\"AllClear\": 1,", R"(

@@ -62,10 +62,13 @@ test-asan: build-asan
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# A replay recorded by either build verifies and plays back in the other.
+# A replay recorded by either build verifies and plays back in the other: a
+# stage-1 game over, and a whole game to the all clear.
 test-cross: build build-asan
 	cmake --build $(BUILD) --target game_dir && cmake --build $(ASAN_BUILD) --target game_dir
 	ASAN_OPTIONS=detect_leaks=1 python3 tests/e2e/replay_test.py \
+	  $(BUILD)/game/ombrezza $(BUILD)/game $(ASAN_BUILD)/game/ombrezza
+	ASAN_OPTIONS=detect_leaks=1 python3 tests/e2e/whole_game_test.py \
 	  $(BUILD)/game/ombrezza $(BUILD)/game $(ASAN_BUILD)/game/ombrezza
 
 bench: build

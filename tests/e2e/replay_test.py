@@ -113,8 +113,12 @@ def live_game(game):
     return kept, n, dumps[n], play_offset(dumps)
 
 
-def save_replay(game, kept, last):
-    result = (press(SHOT)  # game over: to the result
+def save_replay(game, kept, last, lead=()):
+    """The result after the play script `kept` (and `lead`, frames that let
+    go of a held button): YES, AUTO, OK, YES into slot 0."""
+    lead = list(lead)
+    last += frames_of(lead)
+    result = (lead + press(SHOT)  # game over: to the result
               + press(SHOT)  # "SAVE YOUR REPLAY?" YES
               + press(SHOT)  # AUTO
               + press(DOWN) * 4 + press(SHOT)  # OK

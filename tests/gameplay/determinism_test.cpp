@@ -220,6 +220,46 @@ constexpr GoldenRun GoldenRuns[] = {
 2000 b15f8ef6 ead3f908 bafcfee1 d1cef776 e9fc5b9d 1278da63 55aeebe6 03c1a7f4 dbc4d19a
 3000 afc828ac ead3f908 434f4fdf e8741916 de96c698 256aab1f 612fa62e 6903b195 555d3bcc
 )"},
+    // The whole game: THEATER with the shot held from stage 1 through the all clear.
+    {"whole game THEATER", 1, 0, 0, ModeTheater, ShotHeld, 37, "\"AllClear\": 1,", R"(
+1000 7bc81f71 f01e8d20 ac30f470 081465f7 e1fabc32 d6c94026 02575ac9 1e2340de 73c9732c
+2000 ed6a2b31 42cf6123 289370e4 008837f1 0a425d4d c0c22c5c b6d528b4 ca14a0ee bf87f663
+3000 20eb8a17 edde0ae4 24538143 394e5779 2fa20f95 bce8143c 4ceff158 7e6708ae 49453398
+4000 5b4a6f50 e7fb025c 5af9448e cb344840 391a8d31 d6c94026 42e49816 60bf8d55 a545629f
+5000 e575fd4f cedc16e0 ff11b74b 4f270f82 a0ee280d d6c94026 6546f6b0 5b525985 db379d1b
+6000 9f86d48a 746ba714 1cf2b4d3 6b4348d5 4548466d 387b8fc9 5a6af6ba f2364abf 8eda2c95
+7000 c7ab071a f67fd12a e5a141db 972b3393 b2efed07 a5ce0a63 d1fa4e36 7f8df5df 41a05514
+8000 9582f947 e855e9af ebefab37 44941129 69d0989f 73275086 17d44aaf 1a677e23 c4a6196d
+9000 b4a40ede acf17cf2 fc71142c 4ea4ae13 88a4439b d9c91765 37a4e224 80e0d0f7 a96457ed
+10000 9641a547 3b3e0ae0 2bc4b440 dad4c47f 4322b240 73ce100b 901e191e acedfa89 b8837dcb
+11000 a2a1c630 b0dcbe2e 1fc26761 014ceb80 7649dd52 17810031 b28c6d89 a905d598 57978f29
+12000 3fb7794a 0e9580eb abfd0e78 6d5da424 8e90ccda 8ac2f363 27fe9222 4fd90c79 1aaad6be
+13000 3efa2a15 9bb097a4 47ef7a74 5f647af8 b9bbb624 f971c568 3612a990 5572b79b b022b3ac
+14000 e7821d80 ff2e54d9 26b34720 f1fb38be 18aff2c6 d6c94026 6484a857 bc540fb5 451edaab
+15000 b3f932dd bbd11027 beff4b54 15ba0564 158efdb1 c20a6ad6 f31b13ce 71705a6e f71cb8a1
+16000 79d841d1 0b7dc407 6f762e46 a1040ca7 76be27eb 6aaba51b af813154 80bad261 b58a5ebb
+17000 7b8d52c9 ad21b40e 314299ba 91a4614a 783e1f0f 75335a58 da746665 7cac50d9 c76a8894
+18000 1d51dbbd 8ec2c822 2e282f75 e5fe6c3d cbc15641 ad6fa873 e6824adf f9cb3be2 d75d0e05
+19000 9e2ee8e1 47b3e4ef 782fac7d 97b20da7 8b6335ed 86c75380 47c0a0a9 56d9aa28 735ed935
+20000 c82c550e 97a1a290 0853ac28 2def5365 accaee40 3519d46e a2142270 bf2a3f14 e789668a
+21000 c48a6685 f703e324 4bbcc42a 4ba63a85 34c05f6b a903d025 781799c8 9401b195 84518ead
+22000 111be6dd 7f366dfe c24bf7fe 6ef1dbca 2aed9f3e 2eee7fc0 cb1b7e6b c98eb872 66f35ede
+23000 83ff2f4f 649d6c25 9b3005d1 130d78ff 3254c3f4 9511865f a7b6102e fc97f56a e2beec8b
+24000 35ecbafe 2e147975 3da6abe1 24b05aec 7d55c8fe 515c1a58 bd8374c8 3b7ceb69 ad32c4ad
+25000 f3a894b8 398942ad dae9bee8 dcac028a e34cc33c 0992b374 d38be587 4ee8cef5 70626495
+26000 7b1c55f8 f5bd258a 3d574d5b 95de6c90 4315f5a0 2b0e2445 b764fa70 c12acafa 680afde7
+27000 64dcc8fd 5478074f 2ad94ad9 b78b3ecc d83b8330 2b93632d 1098346a 8377dd2c f23b18b1
+28000 19078610 79770cb7 c3adc394 138ca9fa ecb6f30c 1d83d7bc 9f2bdc04 2aecc8b7 792e1a54
+29000 025bdfc2 e155dba5 897e548e 5b5ab3b5 db5e4672 0fc61268 85f0ad73 b24a3ec5 aa678586
+30000 01017218 b1b8436c 12ece8f9 0427e0a5 68788a79 5e8b98e6 d9bfaa6a 05ed97ca 6fa402cf
+31000 fdf5d93a 175fae76 19153015 193765a7 40ab54be 3d7ce207 d0fd5480 ee0dd201 ab423e92
+32000 56d51c30 b0963c56 ccf5a0c0 b5958944 eaf2ea40 58889f9a 792adb00 9f96b4b0 6d5af91f
+33000 742efc69 f6f399bf b3ed92db 1b318fc5 07a25cf3 c0419f8c 6b9a779b 978d9d57 d20adb89
+34000 ce450871 a7a924de c1e59044 1747afad 15dad174 933ed323 c3280e44 4239cebd f1e1a9df
+35000 1ca46ab1 53eccb33 7805b502 0d1be506 fbaef89f 58151ccc 55f92552 13882936 25ecafd8
+36000 43ccd6ef a6518da3 f097c98b 69aa97de 2ee9f3a1 0b5bd2ce 08139b9d f3fdf1c7 37205058
+37000 a3d56c2d 88fb8684 81d34e6e e1bea0b4 4a33cbb1 d6c94026 ffda2a21 5cbd2b77 b1cc4c93
+)"},
 };
 
 std::string Table(const std::vector<PartHashes>& checkpoints) {
@@ -300,6 +340,23 @@ TEST(DeterminismTest, TwoGamesInARowStartAlikeHoweverTheFirstEnded) {
   const std::string afterLoss = NextGameStart(game);
   EXPECT_EQ(afterEscape, afterLoss);
   EXPECT_NE(afterLoss.find("\"PlayTime\": 5,"), std::string::npos);
+}
+
+// Each stage starts its tune, and its boss its own, in order, over a whole
+// game: the stage tunes are 1, 3, 5, 7 and the boss tunes 2, 4, 6, 8.
+TEST(DeterminismTest, AWholeGamePlaysEachStagesTuneThenItsBossTune) {
+  HeadlessGame game(ShotHeld(), 1, 0, 0, ModeTheater);
+  for (int i = 0; i < 9; ++i) MidiName[i] = std::to_string(i) + ".mid";
+  SkipDrawing = true;
+  game.platform.MusicLog.clear();
+  for (int f = 0; f < 40000 && !AllClear; ++f) game.Frames(1);
+  ASSERT_TRUE(AllClear);
+  std::vector<int> tunes;
+  for (const auto& entry : game.platform.MusicLog) {
+    const std::string_view e = entry;
+    if (e.starts_with("open midi/")) tunes.push_back(e[10] - '0');
+  }
+  EXPECT_EQ(tunes, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 TEST(DeterminismTest, PlayFramesAllocateNothing) {

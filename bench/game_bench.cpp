@@ -1,6 +1,6 @@
 // A whole game, headless: THEATER with the shot held from stage 1's first
-// frame through the four stages until the all clear. Not drawn, start-up
-// included, in frames per second; drawn, the most expensive frame, and the
+// frame through the four stages until the all clear. Not drawn, in frames
+// per second; drawn, the most expensive frame, and the
 // most expensive of the boss fights with the attack it was; and the
 // allocations of its play frames. Run it from build/game so the sheets are
 // drawn:
@@ -26,17 +26,7 @@ InputScript ShotHeld() {
 constexpr int FrameLimit = 60000;
 
 void BM_WholeGameNotDrawn(benchmark::State& state) {
-  int64_t frames = 0;
-  for (auto _ : state) {
-    BenchGame game(ShotHeld(), ModeTheater);  // start-up and the game's entry
-    for (int k = 0; k < FrameLimit && !AllClear; ++k) {
-      game.Frame(false);
-      ++frames;
-    }
-    if (!AllClear) state.SkipWithError("the game was not cleared");
-  }
-  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
-  state.counters["frames"] = static_cast<double>(frames) / static_cast<double>(state.iterations());
+  PlayNotDrawn(state, ShotHeld(), 1, [] { return !AllClear; }, [] { return AllClear; });
 }
 
 // The dearest drawn frame of all, and the dearest of the boss fights with the
@@ -63,18 +53,7 @@ void BM_WholeGameDearestDrawnFrame(benchmark::State& state) {
 }
 
 void BM_WholeGameAllocations(benchmark::State& state) {
-  long counted = 0;
-  for (auto _ : state) {
-    BenchGame game(ShotHeld(), ModeTheater);
-    game.Frame(false);  // the first play frame
-    Allocations = 0;
-    CountAllocations = true;
-    for (int k = 0; k < FrameLimit && !AllClear; ++k) game.Frame(false);
-    CountAllocations = false;
-    counted = Allocations;
-    if (!AllClear) state.SkipWithError("the game was not cleared");
-  }
-  state.counters["allocations"] = static_cast<double>(counted);
+  CountPlayAllocations(state, ShotHeld(), 1, [] { return !AllClear; }, [] { return AllClear; });
 }
 
 BENCHMARK(BM_WholeGameNotDrawn)->Unit(benchmark::kMillisecond);

@@ -79,20 +79,8 @@ void BossFight(benchmark::State& state, bool draw) {
   for (int f = 0; f < 2600 && !BossState.Present; ++f) game.Frame(false);
   Enemy(BossState.Slot).Hp = 0;  // into the second life, the busiest
   for (int f = 0; f < 60; ++f) game.Frame(false);
-  for (int k = 0; FindFree(BulletFirst, BulletLast) != -1; ++k) {
-    FirePolar(20 + 23 * (k % 20), 20 + 22 * (k / 20 % 20), 1000, k * 37, 2 + k % 8, 0, 16);
-  }
-  for (int k = 0; FindFree(EnemyFirst, EnemyLast) != -1; ++k) SpawnEnemy(k % 4, 20 + 15 * k, 100, false);
-  while (FindFree(EffectFirst, EffectLast) != -1) Explosion(Random(480), Random(480));
-  Moment busiest;
-  busiest.Take();
-  for (auto _ : state) {
-    state.PauseTiming();
-    busiest.Put();
-    state.ResumeTiming();
-    game.Frame(draw);
-  }
-  state.counters["bullets"] = BulletCount + BonusCount;
+  FillPools(4);
+  RepeatMoment(state, game, draw);
   state.counters["enemies"] = 30 - (FindFree(EnemyFirst, EnemyLast) == -1 ? 0 : 1);
 }
 
@@ -101,40 +89,14 @@ void BM_BossFightFrameNotDrawn(benchmark::State& state) { BossFight(state, false
 
 // Stage 1 from its first frame to the first frame of stage 2, not drawn.
 void BM_WholeStageNotDrawn(benchmark::State& state) {
-  int64_t frames = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
-    {
-      BenchGame game(WholeStage(), ModeTheater);
-      state.ResumeTiming();
-      while (Stage == 1 && GameState == StatePlay) {
-        game.Frame(false);
-        ++frames;
-      }
-      state.PauseTiming();
-      if (Stage != 2) state.SkipWithError("the stage was not cleared");
-    }
-    state.ResumeTiming();
-  }
-  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
-  state.counters["frames"] = static_cast<double>(frames) / static_cast<double>(state.iterations());
+  PlayNotDrawn(state, WholeStage(), 1, [] { return Stage == 1; }, [] { return Stage == 2; });
 }
 
 // 10,000 play frames from the start of a game: stage 1 with its boss, the
 // stage's clear and the start of stage 2.
 void BM_AllocationsIn10000PlayFrames(benchmark::State& state) {
-  long counted = 0;
-  for (auto _ : state) {
-    BenchGame game(WholeStage(), ModeTheater);
-    game.Frame(false);
-    Allocations = 0;
-    CountAllocations = true;
-    for (int f = 0; f < 10000; ++f) game.Frame(false);
-    CountAllocations = false;
-    counted = Allocations;
-    if (Stage < 2) state.SkipWithError("the stage was not cleared");
-  }
-  state.counters["allocations"] = static_cast<double>(counted);
+  int frames = 0;
+  CountPlayAllocations(state, WholeStage(), 1, [&] { return ++frames <= 10000; }, [] { return Stage >= 2; });
 }
 
 BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond);

@@ -43,20 +43,8 @@ void BossFight(benchmark::State& state, bool draw) {
     game.Frame(false);
   }
   if (BossState.Attack != 2 || BossState.Depletions != 0) state.SkipWithError("the boss never opened attack 2");
-  for (int k = 0; FindFree(BulletFirst, BulletLast) != -1; ++k) {
-    FirePolar(20 + 23 * (k % 20), 20 + 22 * (k / 20 % 20), 1000, k * 37, 2 + k % 8, 0, 16);
-  }
-  for (int k = 0; FindFree(EnemyFirst, EnemyLast) != -1; ++k) SpawnEnemy(k % 7, 20 + 15 * k, 100, false);
-  while (FindFree(EffectFirst, EffectLast) != -1) Explosion(Random(480), Random(480));
-  Moment busiest;
-  busiest.Take();
-  for (auto _ : state) {
-    state.PauseTiming();
-    busiest.Put();
-    state.ResumeTiming();
-    game.Frame(draw);
-  }
-  state.counters["bullets"] = BulletCount + BonusCount;
+  FillPools(7);
+  RepeatMoment(state, game, draw);
   state.counters["enemies"] = 30 - (FindFree(EnemyFirst, EnemyLast) == -1 ? 0 : 1);
 }
 
@@ -65,39 +53,12 @@ void BM_BossFightFrameNotDrawn(benchmark::State& state) { BossFight(state, false
 
 // Stage 2 from its first frame to the first frame of stage 3, not drawn.
 void BM_WholeStageNotDrawn(benchmark::State& state) {
-  int64_t frames = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
-    {
-      BenchGame game(ShotHeld(20000), ModeTheater, 2);
-      state.ResumeTiming();
-      while (Stage == 2 && GameState == StatePlay) {
-        game.Frame(false);
-        ++frames;
-      }
-      state.PauseTiming();
-      if (Stage != 3) state.SkipWithError("the stage was not cleared");
-    }
-    state.ResumeTiming();
-  }
-  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
-  state.counters["frames"] = static_cast<double>(frames) / static_cast<double>(state.iterations());
+  PlayNotDrawn(state, ShotHeld(20000), 2, [] { return Stage == 2; }, [] { return Stage == 3; });
 }
 
 // Every allocation from the stage's first play frame to stage 3's first.
 void BM_AllocationsInTheWholeStage(benchmark::State& state) {
-  long counted = 0;
-  for (auto _ : state) {
-    BenchGame game(ShotHeld(20000), ModeTheater, 2);
-    game.Frame(false);
-    Allocations = 0;
-    CountAllocations = true;
-    while (Stage == 2 && GameState == StatePlay) game.Frame(false);
-    CountAllocations = false;
-    counted = Allocations;
-    if (Stage != 3) state.SkipWithError("the stage was not cleared");
-  }
-  state.counters["allocations"] = static_cast<double>(counted);
+  CountPlayAllocations(state, ShotHeld(20000), 2, [] { return Stage == 2; }, [] { return Stage == 3; });
 }
 
 BENCHMARK(BM_BossFightFrameDrawn)->Unit(benchmark::kMicrosecond);

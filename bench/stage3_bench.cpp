@@ -43,20 +43,8 @@ void BossBurst(benchmark::State& state, bool draw) {
   BossState.Attack = 6;
   BossState.Wait = 0;
   BossState.Clock = 80;
-  for (int k = 0; FindFree(BulletFirst, BulletLast) != -1; ++k) {
-    FirePolar(20 + 23 * (k % 20), 20 + 22 * (k / 20 % 20), 1000, k * 37, 2 + k % 8, 0, 16);
-  }
-  for (int k = 0; FindFree(EnemyFirst, EnemyLast) != -1; ++k) SpawnEnemy(k % 6, 20 + 15 * k, 100, false);
-  while (FindFree(EffectFirst, EffectLast) != -1) Explosion(Random(480), Random(480));
-  Moment busiest;
-  busiest.Take();
-  for (auto _ : state) {
-    state.PauseTiming();
-    busiest.Put();
-    state.ResumeTiming();
-    game.Frame(draw);
-  }
-  state.counters["bullets"] = BulletCount + BonusCount;
+  FillPools(6);
+  RepeatMoment(state, game, draw);
   if (BossState.Attack != 6) state.SkipWithError("the boss left its curtain");
 }
 
@@ -65,41 +53,12 @@ void BM_BossBurstFrameNotDrawn(benchmark::State& state) { BossBurst(state, false
 
 // Stage 3 from its first frame to the first frame of stage 4, not drawn.
 void BM_WholeStage3NotDrawn(benchmark::State& state) {
-  int64_t frames = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
-    {
-      BenchGame game(ShootingAndCapturing(), ModeTheater, 3);
-      state.ResumeTiming();
-      while (Stage == 3 && GameState == StatePlay) {
-        game.Frame(false);
-        ++frames;
-      }
-      state.PauseTiming();
-      if (Stage != 4) state.SkipWithError("the stage was not cleared");
-    }
-    state.ResumeTiming();
-  }
-  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
-  state.counters["frames"] = static_cast<double>(frames) / static_cast<double>(state.iterations());
+  PlayNotDrawn(state, ShootingAndCapturing(), 3, [] { return Stage == 3; }, [] { return Stage == 4; });
 }
 
-// Every play frame of stage 3, its boss, parts and drones, its clear and the
-// start of stage 4.
+// Every allocation from the stage's first play frame to stage 4's first.
 void BM_AllocationsInStage3(benchmark::State& state) {
-  long counted = 0;
-  for (auto _ : state) {
-    BenchGame game(ShootingAndCapturing(), ModeTheater, 3);
-    game.Frame(false);
-    Allocations = 0;
-    CountAllocations = true;
-    while (Stage == 3 && GameState == StatePlay) game.Frame(false);
-    game.Frame(false);
-    CountAllocations = false;
-    counted = Allocations;
-    if (Stage != 4) state.SkipWithError("the stage was not cleared");
-  }
-  state.counters["allocations"] = static_cast<double>(counted);
+  CountPlayAllocations(state, ShootingAndCapturing(), 3, [] { return Stage == 3; }, [] { return Stage == 4; });
 }
 
 BENCHMARK(BM_BossBurstFrameDrawn)->Unit(benchmark::kMicrosecond);

@@ -49,21 +49,10 @@ void DroneWavesFrame(benchmark::State& state, bool draw) {
   }
   Enemy(BossState.Slot).Hp = 2500;
   for (int f = 0; f < 400 && (ObjectTable[BossState.Slot].Age % 160 != 20 || f < 100); ++f) game.Frame(false);
-  for (int k = 0; FindFree(BulletFirst, BulletLast) != -1; ++k) {
-    FirePolar(20 + 23 * (k % 20), 20 + 22 * (k / 20 % 20), 1000, k * 37, 2 + k % 8, 0, 16);
-  }
-  while (FindFree(EffectFirst, EffectLast) != -1) Explosion(Random(480), Random(480));
-  Moment busiest;
-  busiest.Take();
-  for (auto _ : state) {
-    state.PauseTiming();
-    busiest.Put();
-    state.ResumeTiming();
-    game.Frame(draw);
-  }
+  FillPools(0);
+  RepeatMoment(state, game, draw);
   if (BossState.Attack != DroneWaves) state.SkipWithError("the drone waves were not reached");
   state.counters["drones"] = CountDrones();
-  state.counters["bullets"] = BulletCount + BonusCount;
 }
 
 void BM_DroneWavesFrameDrawn(benchmark::State& state) { DroneWavesFrame(state, true); }
@@ -71,39 +60,12 @@ void BM_DroneWavesFrameNotDrawn(benchmark::State& state) { DroneWavesFrame(state
 
 // Stage 4 from its first frame to the end of the all clear, not drawn.
 void BM_WholeStage4NotDrawn(benchmark::State& state) {
-  int64_t frames = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
-    {
-      BenchGame game(WholeStage(), ModeTheater, Stage4);
-      state.ResumeTiming();
-      while (!AllClear && GameState == StatePlay) {
-        game.Frame(false);
-        ++frames;
-      }
-      state.PauseTiming();
-      if (!AllClear) state.SkipWithError("the game was not cleared");
-    }
-    state.ResumeTiming();
-  }
-  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
-  state.counters["frames"] = static_cast<double>(frames) / static_cast<double>(state.iterations());
+  PlayNotDrawn(state, WholeStage(), Stage4, [] { return !AllClear; }, [] { return AllClear; });
 }
 
 // The whole of stage 4, its boss's seven lives and the end of the game.
 void BM_AllocationsInWholeStage4(benchmark::State& state) {
-  long counted = 0;
-  for (auto _ : state) {
-    BenchGame game(WholeStage(), ModeTheater, Stage4);
-    game.Frame(false);
-    Allocations = 0;
-    CountAllocations = true;
-    while (GameOverTimer < 100 && GameState == StatePlay) game.Frame(false);
-    CountAllocations = false;
-    counted = Allocations;
-    if (!AllClear) state.SkipWithError("the game was not cleared");
-  }
-  state.counters["allocations"] = static_cast<double>(counted);
+  CountPlayAllocations(state, WholeStage(), Stage4, [] { return GameOverTimer < 100; }, [] { return AllClear; });
 }
 
 BENCHMARK(BM_DroneWavesFrameDrawn)->Unit(benchmark::kMicrosecond);

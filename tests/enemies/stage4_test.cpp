@@ -1,5 +1,6 @@
 // Stage 4's craft, bombs, drones and boss, frame by frame, where a whole run
-// would not show the rule; and the game's end after the last boss.
+// would not show the rule. The game's end after the last boss is the whole
+// game's end-to-end test's.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,9 +12,7 @@
 #include "enemies/boss.h"
 #include "enemies/enemies.h"
 #include "enemies/script.h"
-#include "gameplay/game_fixture.h"
 #include "gameplay/hud.h"
-#include "persistence/replay.h"
 #include "play_fixture.h"
 #include "shell/sound_service.h"
 
@@ -151,35 +150,6 @@ TEST_F(Stage4Test, DroneWavesNeverRepeatAnEvenWavesModeAndOddWavesReuseIt) {
     }
     ReleaseRange(EnemyFirst + 1, 29);
   }
-}
-
-// THEATER with the shot held from the start of stage 4, to the result.
-TEST(Stage4GameTest, TheLastBossDownTheGameEndsAndTheFirstButtonLeadsToTheResult) {
-  HeadlessGame game("99999 16\n", 4, 0, 0, ModeTheater);
-  ButtonFunction = {0, 1, 2, 3, 3, 3};
-  SkipDrawing = true;
-  std::string banner;
-  for (int f = 0; f < 20000 && !AllClear; ++f) {
-    game.Frames(1);
-    if (BannerKind == BannerCleared && BannerTimer == 100) banner = TextRow(232);
-  }
-  EXPECT_EQ(banner, std::string(10, ' ') + "ALL CLEAR!");
-  EXPECT_EQ((V{AllClear, GameCleared, Stage, GameOverTimer}), (V{1, 1, 4, 1}));
-  game.Frames(49);
-  EXPECT_EQ(TextRow(192), "") << "the ranking first";
-  ASSERT_GE(RankResult, 1);
-  game.Frames(1);
-  EXPECT_EQ(TextRow(192), std::string(10, ' ') + "GAME OVER");
-  EXPECT_EQ(TextRow(240).find("RANK IN! AT " + std::to_string(RankResult)), 7u);
-  EXPECT_EQ(GameState, StatePlay) << "the held shot is no press";
-
-  InputScript release;
-  release.Words.assign(static_cast<std::size_t>(game.platform.Polls), 16);
-  release.Words.insert(release.Words.end(), {0, 0, 16});
-  game.platform.SetScript(std::move(release));
-  game.Frames(4);
-  EXPECT_EQ(GameState, StateResult);
-  EXPECT_EQ((V{ReplaySys[SysGameCleared], ReplaySys[SysLastStage]}), (V{1, 4}));
 }
 
 }  // namespace

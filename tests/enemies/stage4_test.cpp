@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <iterator>
 #include <set>
-#include <string>
 #include <vector>
 
 #include "enemies/boss.h"

@@ -60,4 +60,19 @@ void NextPhase(int slot);
 void Tilt(int slot);
 int32_t Jittered(int32_t angle);
 
+// A point of the field, in pixels.
+struct Point {
+  int32_t X, Y;
+};
+// A gun of a craft's muzzle table, from the top left of its picture; the
+// right gun of a mirrored pair lies MirrorX further right.
+struct Gun {
+  int32_t X, MirrorX, Y;
+};
+// Where `gun` of the enemy in `slot` fires from: the left gun of its pair
+// for s = 0, the right one for s = 1.
+Point GunAt(int slot, const Gun& gun, int32_t s);
+// The angle from a point to the ship's centre (unwrapped).
+int32_t AimFrom(Point p);
+
 }  // namespace omb

@@ -152,4 +152,11 @@ void Tilt(int slot) { Sprites.Sprite(slot).Frame = BankFrame(slot, 2, 1000); }
 
 int32_t Jittered(int32_t angle) { return WrapAngle(angle + RandomFrom(31, -15)); }
 
+Point GunAt(int slot, const Gun& gun, int32_t s) {
+  const SpriteRegister& sprite = Sprites.Sprite(slot);
+  return {sprite.X + gun.X + gun.MirrorX * s, sprite.Y + gun.Y};
+}
+
+int32_t AimFrom(Point p) { return AngleFromPoint(p.X, p.Y, PlayerSlot); }
+
 }  // namespace omb

@@ -47,16 +47,7 @@ int32_t LifeWait(const BossLife& life, int32_t parts) {
 // census is cleared only as the boss's frame ends.
 int32_t PartsLeft() { return BossState.Parts; }
 
-struct Point {
-  int32_t X, Y;
-};
-
-// The boss's guns, from the top left of its picture: four mirrored pairs
-// along its wings (the right gun of a pair lies MirrorX further right) and
-// the nose.
-struct Gun {
-  int32_t X, MirrorX, Y;
-};
+// The boss's guns: four mirrored pairs along its wings, and the nose.
 constexpr Gun Guns[] = {
     {8, 143, 152},
     {20, 119, 156},
@@ -66,12 +57,7 @@ constexpr Gun Guns[] = {
 };
 
 // Gun k, the left one of its pair for s = 0, the right one for s = 1.
-Point BossMuzzle(int32_t k, int32_t s) {
-  const SpriteRegister& b = Sprites.Sprite(BossState.Slot);
-  return {b.X + Guns[k].X + Guns[k].MirrorX * s, b.Y + Guns[k].Y};
-}
-
-int32_t AimFrom(Point m) { return AngleFromPoint(m.X, m.Y, PlayerSlot); }
+Point BossMuzzle(int32_t k, int32_t s) { return GunAt(BossState.Slot, Guns[k], s); }
 
 // Every 20 frames rings of 12 from alternate wings, two of them, or three
 // once no part is left, faster and further apart for every part shot down.

@@ -97,26 +97,20 @@ constexpr SpawnRow Spawns[] = {
 };
 static_assert(std::size(Spawns) == SpawnBoss + 1);
 
-struct Point {
-  int32_t X, Y;
-};
-
 // The muzzles of the small craft (48 x 48), p = 0 to 4 from left to right.
 Point SmallMuzzle(int slot, int32_t p) {
-  constexpr Point Offsets[5] = {{3, 36}, {12, 40}, {23, 42}, {35, 40}, {44, 36}};
-  const SpriteRegister& s = Sprites.Sprite(slot);
-  return {s.X + Offsets[p].X, s.Y + Offsets[p].Y};
+  constexpr Gun Guns[5] = {{3, 0, 36}, {12, 0, 40}, {23, 0, 42}, {35, 0, 40}, {44, 0, 36}};
+  return GunAt(slot, Guns[p], 0);
 }
 
 // The muzzles of the large craft (96 x 96): k = 0 its wing tips, k = 1 its
 // nose; s = 0 left, 1 right.
 Point CraftMuzzle(int slot, int32_t k, int32_t s) {
-  const SpriteRegister& sprite = Sprites.Sprite(slot);
-  return k == 0 ? Point{sprite.X + 2 + 90 * s, sprite.Y + 90} : Point{sprite.X + 42 + 10 * s, sprite.Y + 82};
+  constexpr Gun Guns[2] = {{2, 90, 90}, {42, 10, 82}};
+  return GunAt(slot, Guns[k], s);
 }
 
 int32_t Aim(int slot) { return AngleBetween(slot, PlayerSlot); }
-int32_t AimFrom(Point m) { return AngleFromPoint(m.X, m.Y, PlayerSlot); }
 
 // Falls, braking, and fires straight down from a random muzzle in bursts,
 // every fifth shot a pair of solid bullets; once stopped it slides away

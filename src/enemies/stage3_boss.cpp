@@ -44,21 +44,10 @@ static_assert(FirstLifeFits(Lives, Stage3Kinds[stage3::KindBoss]));
 constexpr int32_t PartStock = 15;
 constexpr int32_t SpawnOrbitingPart = 6, SpawnDrone = 7;
 
-struct Point {
-  int32_t X, Y;
-};
-
 // The boss's muzzles (160 x 160): k = 0 and 1 its lower wings, 2 its belly,
 // 3 its shoulders, s = 0 left and 1 right; k = 4 the one under its nose.
-Point BossMuzzle(int slot, int32_t k, int32_t s) {
-  constexpr Point Offsets[4][2] = {{{27, 147}, {132, 147}}, {{37, 138}, {123, 138}},
-                                   {{64, 148}, {95, 148}},  {{59, 64}, {99, 64}}};
-  const Point o = k == 4 ? Point{78, 157} : Offsets[k][s];
-  const SpriteRegister& sprite = Sprites.Sprite(slot);
-  return {sprite.X + o.X, sprite.Y + o.Y};
-}
-
-int32_t AimFrom(Point m) { return AngleFromPoint(m.X, m.Y, PlayerSlot); }
+constexpr Gun Guns[] = {{27, 105, 147}, {37, 86, 138}, {64, 31, 148}, {59, 40, 64}, {78, 0, 157}};
+Point BossMuzzle(int slot, int32_t k, int32_t s) { return GunAt(slot, Guns[k], s); }
 
 // The parts alive as the frame found them: bits 0 to 5 of the census. The
 // boss's own frame changes nothing in it before the final clear.

@@ -85,15 +85,10 @@ int32_t Aim(int slot) { return AngleBetween(slot, PlayerSlot); }
 // A gun of the large craft, from its top left: k = 0 the outer guns of its
 // lower edge, 1 the inner ones, 2 the nose, 3 the outer guns of its upper
 // edge, 4 the inner ones; s picks left (0) or right (1).
-struct Muzzle {
-  int32_t X, Y;
-};
-Muzzle CraftMuzzle(int slot, int32_t k, int32_t s) {
-  constexpr int32_t Base[5][3] = {{7, 81, 80}, {20, 56, 94}, {47, 0, 82}, {7, 80, 18}, {32, 30, 12}};
-  const SpriteRegister& sprite = Sprites.Sprite(slot);
-  return {sprite.X + Base[k][0] + Base[k][1] * s, sprite.Y + Base[k][2]};
+Point CraftMuzzle(int slot, int32_t k, int32_t s) {
+  constexpr Gun Guns[5] = {{7, 81, 80}, {20, 56, 94}, {47, 0, 82}, {7, 80, 18}, {32, 30, 12}};
+  return GunAt(slot, Guns[k], s);
 }
-int32_t AimFrom(Muzzle m) { return AngleFromPoint(m.X, m.Y, PlayerSlot); }
 
 // Phase 0: every 10 frames a bullet from each lower inner gun, down and to
 // the right at a random angle and speed.
@@ -103,7 +98,7 @@ void LargeCraftSpray(int slot) {
     const int32_t a = 128 + Random(128);
     const int32_t sp = 1500 + Random(400);
     const int32_t type = 3 + 2 * Random(2);
-    const Muzzle m = CraftMuzzle(slot, 1, s);
+    const Point m = CraftMuzzle(slot, 1, s);
     FireSeries(m.X, m.Y, 1, 0, 0, 0, 0, a, sp, type);
   }
 }
@@ -114,7 +109,7 @@ void LargeCraftAimedFans(int slot) {
   if (EnemyAge % 100 != 50) return;
   const int32_t j = RandomFrom(31, -15);
   for (int32_t i = 0; i < 4; ++i) {
-    const Muzzle m = CraftMuzzle(slot, 3 + i / 2, i % 2);
+    const Point m = CraftMuzzle(slot, 3 + i / 2, i % 2);
     const int32_t a = WrapAngle(AimFrom(m) + j);
     for (int32_t k = 0; k < 2; ++k) FireFan(m.X, m.Y, 7, 0, 0, 40, 0, a, 4000 - 200 * k, 6);
   }
@@ -124,7 +119,7 @@ void LargeCraftAimedFans(int slot) {
 // harder.
 void LargeCraftRings(int slot) {
   if (EnemyAge % 100 != 80) return;
-  const Muzzle m = CraftMuzzle(slot, 2, 0);
+  const Point m = CraftMuzzle(slot, 2, 0);
   const int32_t a = AimFrom(m);
   for (int32_t k = 0; k < 6; ++k) FireRing(m.X, m.Y, 8, 0, 25 + 8 * k, 0, a, 4000 - 600 * k, 9);
 }
@@ -136,7 +131,7 @@ void LargeCraftFountain(int slot) {
   if (EnemyAge % 4 != 0 || m100 >= 50) return;
   const int32_t d = 5 * m100 - 20;
   for (int32_t s = 0; s < 2; ++s) {
-    const Muzzle m = CraftMuzzle(slot, 3, s);
+    const Point m = CraftMuzzle(slot, 3, s);
     FireSeries(m.X, m.Y, 1, 0, -30, 0, 0, WrapAngle(768 + d * (2 * s - 1)), 1500, 4);
   }
 }

@@ -64,13 +64,9 @@ void NewLife(int slot, int32_t depletion) {
 
 // A gun of the boss, from its top left: k = 0 the wing tips, 1 and 2 the
 // inner wing guns, 3 the nose, 4 the top; s picks left (0) or right (1).
-struct Muzzle {
-  int32_t X, Y;
-};
-Muzzle BossMuzzle(int slot, int32_t k, int32_t s) {
-  constexpr int32_t Base[5][3] = {{14, 97, 108}, {36, 54, 87}, {44, 38, 94}, {63, 0, 116}, {63, 0, 9}};
-  const SpriteRegister& sprite = Sprites.Sprite(slot);
-  return {sprite.X + Base[k][0] + Base[k][1] * s, sprite.Y + Base[k][2]};
+Point BossMuzzle(int slot, int32_t k, int32_t s) {
+  constexpr Gun Guns[5] = {{14, 97, 108}, {36, 54, 87}, {44, 38, 94}, {63, 0, 116}, {63, 0, 9}};
+  return GunAt(slot, Guns[k], s);
 }
 
 // The shown gauge in percent.
@@ -84,7 +80,7 @@ void SweepingRingsAttack(int slot) {
   if (g < 40) AimVel(slot, 240, 240 - 40 * (g / 8), 10);
   if (EnemyAge % 8 == 0 && EnemyAge % 64 < 40) {
     for (int32_t s = 0; s < 2; ++s) {
-      const Muzzle m = BossMuzzle(slot, 0, s);
+      const Point m = BossMuzzle(slot, 0, s);
       const int32_t a = WrapAngle(1280 - (2 * s - 1) * WrapAngle(boss.Work[0]));
       FireRing(m.X, m.Y, 3, 0, 0, 0, a, 4200, 5);
       FireSeries(m.X, m.Y, 1, 0, 0, 0, 0, WrapAngle(a + 512), 4200, 4);
@@ -93,7 +89,7 @@ void SweepingRingsAttack(int slot) {
   if (EnemyAge % 4 == 0 && EnemyAge % 40 > 16) {
     for (int32_t s = 0; s < 2; ++s) {
       const int32_t a = WrapAngle((2 * s - 1) * WrapAngle(static_cast<int32_t>(1.5 * boss.Work[0] + 256)) + 1024);
-      const Muzzle m = BossMuzzle(slot, 0, s);
+      const Point m = BossMuzzle(slot, 0, s);
       FireRing(m.X, m.Y, 4, 0, 0, 0, a, 2200, 7);
       FireRing(m.X, m.Y, 4, 0, 0, 0, WrapAngle(a + 128), 2200, 6);
     }
@@ -113,7 +109,7 @@ void FlowersAndSpinnerAttack(int slot, int32_t t) {
     for (int32_t i = 0; i <= n; ++i) {
       const int32_t sp = 1450 + Random(300);
       const int32_t amp = 500 + Random(250);
-      const Muzzle m = BossMuzzle(slot, i / 2, i % 2);
+      const Point m = BossMuzzle(slot, i / 2, i % 2);
       FireFlower(m.X, m.Y, 23, 0, 0, 3, amp, r, sp, 7);
       r = WrapAngle(r + 205);
     }
@@ -125,7 +121,7 @@ void FlowersAndSpinnerAttack(int slot, int32_t t) {
   }
   if (u % 2 == 0 && u >= 128) {
     const int32_t h = (u / 2) % 2;
-    const Muzzle m = BossMuzzle(slot, 3, 0);
+    const Point m = BossMuzzle(slot, 3, 0);
     for (int32_t k = 0; k < 3; ++k) {
       FireFan(m.X, m.Y, 2, 0, 0, WrapAngle(boss.Work[2]), 0, WrapAngle(k * 1024 / 3 + 256), 4000 - 1200 * h, 5 - h);
     }
@@ -157,7 +153,7 @@ void BombThrowAttack(int slot) {
   if (A % 48 < 20 && (A % 48) % 4 == 0) {
     const int32_t r = WrapAngle((7 * A) / 2);
     for (int32_t s = 0; s < 2; ++s) {
-      const Muzzle m = BossMuzzle(slot, 2, s);
+      const Point m = BossMuzzle(slot, 2, s);
       FireSeries(m.X, m.Y, 2, 0, 0, 0, -200, WrapAngle((2 * s - 1) * CosMul(r, 150) + 256), 3000, 4);
     }
   }
@@ -180,7 +176,7 @@ void ChasingBurstsAttack(int slot, int32_t t) {
   boss.Work[0] -= 50;
   const int32_t r = Random(1024);
   const int32_t n = f / 5 + 20 + Random(f / 20 + 5);
-  const Muzzle m = BossMuzzle(slot, 3, 0);
+  const Point m = BossMuzzle(slot, 3, 0);
   for (int32_t i = 0; i <= n; ++i) {
     const int32_t sp = 4200 + 20 * f + Random(500);
     FireSeries(m.X, m.Y, 1, 0, -15, 0, 0, WrapAngle(i * 1024 / n + r), sp, 5 - (i % 3) / 2);
@@ -200,7 +196,7 @@ void ScatterAndWallsAttack(int slot) {
   AimVel(slot, boss.Work[0], boss.Work[1], 20);
   if (A % 3 == 0) {
     const int32_t s = (A / 90) % 2;
-    const Muzzle m = BossMuzzle(slot, 0, s);
+    const Point m = BossMuzzle(slot, 0, s);
     for (int32_t k = 0; k < 2; ++k) {
       const int32_t d = RandomFrom(321, -160);
       const int32_t sp = 1100 + Random(1200);
@@ -213,7 +209,7 @@ void ScatterAndWallsAttack(int slot) {
   const int32_t n = (A / 80) % 4 == 3 ? 7 : 5;
   const int32_t step = 20 + Random(10);
   int32_t c = Random(4);
-  const Muzzle m = BossMuzzle(slot, 3, 0);
+  const Point m = BossMuzzle(slot, 3, 0);
   for (int k = 0; k < 20; ++k) {
     if (c != 0) FireSeries(m.X, m.Y, n, 0, 0, 0, -400, a, 5000, 7);
     a = WrapAngle(a + step);
@@ -248,7 +244,7 @@ void CurlingStreamsAttack(int slot, int32_t t) {
     }
     AimVel(slot, boss.Work[0], boss.Work[1], 60);
     if (g < 70 && t % 18 == 0) {
-      const Muzzle m = BossMuzzle(slot, 4, 0);
+      const Point m = BossMuzzle(slot, 4, 0);
       for (int32_t k = 0; k < 2; ++k) FireRing(m.X, m.Y, 14, 0, 0, 0, boss.Work[2], 9000 - 40 * g - 400 * k, 7);
     }
   }
@@ -265,7 +261,7 @@ void CurlingStreamsAttack(int slot, int32_t t) {
   for (int32_t i = 0; i < 6; ++i) {
     int32_t a = boss.Work[i] % 10000;
     const int32_t w = boss.Work[i] / 10000;
-    const Muzzle m = BossMuzzle(slot, i / 2, (h + i) % 2);
+    const Point m = BossMuzzle(slot, i / 2, (h + i) % 2);
     FireSeries(m.X, m.Y, 2, w * (2 * h - 1), 65 + i, 80 - 3 * i, 0, a, 3500, 4 + i % 2);
     // Wrapped both ways: an angle below 0 would be read back as the next
     // turn's angle, the stream jumping and its turn lost.

@@ -14,7 +14,7 @@ rm -f "$work/game/option.txt" "$work/game/ranking.txt"
 
 run() {  # weapons, dump file
   "$game" --headless --dir "$work/game" --play 1 --weapons "$1" \
-    --frames 3001 --input "$input" --dump "3001:$2" 2>/dev/null
+    --frames 3001 --input "$input" --dump "3001:$2" --no-draw 2>/dev/null
 }
 
 for weapons in 0,0 1,1 2,2; do

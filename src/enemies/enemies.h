@@ -72,7 +72,9 @@ struct Gun {
 // Where `gun` of the enemy in `slot` fires from: the left gun of its pair
 // for s = 0, the right one for s = 1.
 Point GunAt(int slot, const Gun& gun, int32_t s);
-// The angle from a point to the ship's centre (unwrapped).
+// The angle from a point, or from the enemy in `slot`, to the ship's centre
+// (unwrapped).
 int32_t AimFrom(Point p);
+int32_t Aim(int slot);
 
 }  // namespace omb

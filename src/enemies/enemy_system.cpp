@@ -158,5 +158,6 @@ Point GunAt(int slot, const Gun& gun, int32_t s) {
 }
 
 int32_t AimFrom(Point p) { return AngleFromPoint(p.X, p.Y, PlayerSlot); }
+int32_t Aim(int slot) { return AngleBetween(slot, PlayerSlot); }
 
 }  // namespace omb

@@ -39,7 +39,6 @@ constexpr SpawnRow Spawns[] = {
 };
 static_assert(std::size(Spawns) == SpawnBoss + 1);
 
-int32_t Aim(int slot) { return AngleBetween(slot, PlayerSlot); }
 
 // Three aimed pairs at once, then a fall slowing to 1.8 pixels a frame.
 void DiverBehaviour(int slot) {

@@ -39,7 +39,6 @@ constexpr SpawnRow Spawns[] = {
 };
 static_assert(std::size(Spawns) == SpawnBoss + 1);
 
-
 // Three aimed pairs at once, then a fall slowing to 1.8 pixels a frame.
 void DiverBehaviour(int slot) {
   if (EnemyAge == 35) {

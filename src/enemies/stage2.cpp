@@ -124,7 +124,6 @@ constexpr SpawnRow Spawns[] = {
 };
 static_assert(std::size(Spawns) == SpawnBoss + 1);
 
-
 // Sways after the ship with no limit to its speed; the firing kind (Variant 1)
 // fires four single jittered bullets as it comes in.
 void SwayerBehaviour(int slot) {

@@ -110,7 +110,6 @@ Point CraftMuzzle(int slot, int32_t k, int32_t s) {
   return GunAt(slot, Guns[k], s);
 }
 
-
 // Falls, braking, and fires straight down from a random muzzle in bursts,
 // every fifth shot a pair of solid bullets; once stopped it slides away
 // sideways for good, silent.

@@ -80,7 +80,6 @@ constexpr SpawnRow Spawns[] = {
 };
 static_assert(std::size(Spawns) == SpawnBoss + 1);
 
-
 // A gun of the large craft, from its top left: k = 0 the outer guns of its
 // lower edge, 1 the inner ones, 2 the nose, 3 the outer guns of its upper
 // edge, 4 the inner ones; s picks left (0) or right (1).

@@ -188,7 +188,7 @@ int main(int argc, char** argv) {
     ThePlatform = page->Scripted.get();
   } else {
     page->Player = std::make_unique<WebPlatform>();
-    page->Player->Start();
+    page->Player->Start(cl.PauseOnFocusLoss);
     ThePlatform = page->Player.get();
   }
   FormCreate();

@@ -129,7 +129,8 @@ EM_JS(void, AskFullScreen, (int on), {
 
 }  // namespace
 
-void WebPlatform::Start() {
+void WebPlatform::Start(bool pauseWhenHidden) {
+  pauseWhenHidden_ = pauseWhenHidden;
   clock_ = static_cast<uint32_t>(emscripten_performance_now());
   // The caption changes every frame; room for it up front keeps a frame
   // free of allocations.
@@ -285,7 +286,7 @@ void WebPlatform::PumpEvents(PlatformEvents& sink) {
     }
   }
   eventCount_ = 0;
-  const bool paused = pauseKey_ || hidden_ || hiddenMeanwhile;
+  const bool paused = pauseKey_ || (pauseWhenHidden_ && (hidden_ || hiddenMeanwhile));
   if (paused != paused_) {
     paused_ = paused;
     pausedPictureShown_ = false;

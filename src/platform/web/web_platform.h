@@ -26,8 +26,10 @@ class WebPlatform final : public Platform {
   // A turn that is further behind than this gives up catching up.
   static constexpr uint32_t MaxLagMs = 200;
 
-  // Takes over the page's keyboard, pad, visibility and audio.
-  void Start();
+  // Takes over the page's keyboard, pad, visibility and audio. The game
+  // pauses while its page is hidden unless told otherwise, as the window does
+  // without the focus.
+  void Start(bool pauseWhenHidden);
 
   uint32_t GetTickCount() override { return clock_; }
   void Idle(uint32_t ms) override {
@@ -99,6 +101,7 @@ class WebPlatform final : public Platform {
   JoystickState pad_{};
   bool padStart_ = false;
   bool pauseKey_ = false;
+  bool pauseWhenHidden_ = true;
   bool hidden_ = false;
   bool paused_ = false;
   bool pausedPictureShown_ = false;

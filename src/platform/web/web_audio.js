@@ -15,9 +15,9 @@ var OmbrezzaAudio = {
   synthScript: 'libfluidsynth.js',
   workletScript: 'js-synthesizer.worklet.min.js',
   soundFont: 'TimGM6mb.sf2',
-  // FluidSynth's own default is a fifth of full scale; the desktop's mixer
-  // plays its tunes at full volume.
-  musicGain: 1.0,
+  // FluidSynth's own default gain is 0.2; the desktop's mixer sets 1.2 for
+  // music at full volume, and so does the page.
+  musicGain: 1.2,
 
   synth: null,
   tunes: new Map(),  // path -> bytes of the MIDI file

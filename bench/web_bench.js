@@ -15,7 +15,7 @@ const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
 const {spawnSync} = require('child_process');
-const {Session, dump, press, sleep, counters} = require('../tests/web/browser.js');
+const {Chromium, dump, press, sleep, counters} = require('../tests/web/browser.js');
 
 const [native, gameDir, webDir] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'ombrezza_bench_'));
@@ -109,16 +109,16 @@ function cpuSeconds(pid) {
 }
 
 async function page() {
-  const session = await Session.open(path.join(webDir, 'page'));
+  const chromium = await Chromium.open(path.join(webDir, 'page'));
   try {
-    const p = await session.page();
+    const p = await chromium.page();
     await press(p, 'KeyZ');
     await press(p, 'KeyZ');
     await p.keyboard.down('KeyZ');
     await sleep(2000);
     const state = await dump(p);
     const seconds = 10;
-    const pid = session.browser.process().pid;
+    const pid = chromium.browser.process().pid;
     const m0 = await p.metrics();
     const c0 = await counters(p);
     const cpu0 = cpuSeconds(pid);
@@ -135,7 +135,7 @@ async function page() {
                 `(script ${((m1.ScriptDuration - m0.ScriptDuration) / elapsed * 100).toFixed(1)} %); ` +
                 `all the browser's processes ${((cpu1 - cpu0) / elapsed * 100).toFixed(1)} % of a core`);
   } finally {
-    await session.close();
+    await chromium.close();
   }
 }
 

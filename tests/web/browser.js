@@ -26,11 +26,11 @@ function findBrowser() {
   return {puppeteer, chromium};
 }
 
-class Session {
+class Chromium {
   static async open(pageDir) {
     const found = findBrowser();
     if (found.missing) throw Object.assign(new Error(found.missing), {skip: true});
-    const s = new Session();
+    const s = new Chromium();
     s.server = await serve(pageDir, 0);
     s.base = `http://127.0.0.1:${s.server.address().port}/`;
     s.browser = await found.puppeteer.launch({
@@ -110,5 +110,5 @@ const pressWord = (word) => [[2, word], [3, 0]];
 
 module.exports = {
   LEFT, UP, RIGHT, DOWN, SHOT, BOMB, BARRIER,
-  Session, findBrowser, sleep, dump, press, counters, runNative, scriptText, framesOf, pressWord, root,
+  Chromium, findBrowser, sleep, dump, press, counters, runNative, scriptText, framesOf, pressWord, root,
 };

@@ -15,7 +15,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const {
-  LEFT, DOWN, SHOT, Session, dump, press, sleep, counters, runNative, scriptText, framesOf, pressWord, root,
+  LEFT, DOWN, SHOT, Chromium, dump, press, sleep, counters, runNative, scriptText, framesOf, pressWord, root,
 } = require('./browser.js');
 
 const [pageDir, native, gameDir, nodeProgram, outDir] = process.argv.slice(2);
@@ -44,8 +44,8 @@ function shipX(state) {
   return ship ? ship[1] : NaN;
 }
 
-async function playsIntoStageOne(session) {
-  const page = await session.page();
+async function playsIntoStageOne(chromium) {
+  const page = await chromium.page();
   const status = await page.$eval('#status', (e) => e.textContent);
   expect(status === '', `the page says "${status}"`);
   expect((await dump(page)).GameState === 0, 'the page does not start on the title');
@@ -82,8 +82,8 @@ async function playsIntoStageOne(session) {
 // page, so that neither the test's messages nor a busy machine between two
 // animation frames can move the measure: the page runs the frames it is
 // behind by in its next turn.
-async function pacesFiftyFramesASecond(session) {
-  const page = session.current;
+async function pacesFiftyFramesASecond(chromium) {
+  const page = chromium.current;
   const before = await counters(page);
   await sleep(5000);
   const after = await counters(page);
@@ -93,8 +93,8 @@ async function pacesFiftyFramesASecond(session) {
   expect(Math.abs(rate - 50) <= 2, `the page runs ${rate.toFixed(2)} frames per second, not 50 ± 2`);
 }
 
-async function drawsStageOne(session) {
-  const page = session.current;
+async function drawsStageOne(chromium) {
+  const page = chromium.current;
   await page.screenshot({path: path.join(outDir, 'stage1.png')});
   const picture = await page.evaluate(() => {
     const canvas = document.getElementById('canvas');
@@ -112,8 +112,8 @@ async function drawsStageOne(session) {
       `the canvas looks blank: ${picture.colours} colours, ${(picture.lit * 100).toFixed(1)} % lit`);
 }
 
-async function pausesAndGoesOn(session) {
-  const page = session.current;
+async function pausesAndGoesOn(chromium) {
+  const page = chromium.current;
   await press(page, 'KeyP');
   const a = await counters(page);
   await sleep(500);
@@ -155,7 +155,7 @@ async function canvasMatches(page, files) {
   }, Object.fromEntries(Object.entries(files).map(([k, f]) => [k, fs.readFileSync(f).toString('base64')])));
 }
 
-async function scriptedPageDrawsAsNative(session) {
+async function scriptedPageDrawsAsNative(chromium) {
   const script = fs.readFileSync(path.join(root, 'tests', 'e2e', 'busy_input.txt'), 'utf8');
   const text = scriptText(menus) + script;
   const frame = framesOf(menus) + 700;  // among the waves, with the barrier out
@@ -167,7 +167,7 @@ async function scriptedPageDrawsAsNative(session) {
     runNative(program, ['--dir', freshGame(`picture-${name}`), '--frames', String(frame), '--input', input,
                         '--screenshot', `${frame}:${shots[name]}`]);
   }
-  const page = await session.page(`?frames=${frame}&input=${encodeURIComponent(text)}`);
+  const page = await chromium.page(`?frames=${frame}&input=${encodeURIComponent(text)}`);
   await page.waitForFunction(() => window.ombrezza._ombrezza_done(), {timeout: 120000});
   const state = await page.evaluate(() => window.ombrezza._ombrezza_frames());
   expect(state === frame, `the scripted page ran ${state} frames, not ${frame}`);
@@ -205,12 +205,12 @@ function writeScript(name, lines) {
   return file;
 }
 
-async function pageReplayVerifiesNatively(session) {
+async function pageReplayVerifiesNatively(chromium) {
   const lines = recordScript();
   const frames = framesOf(lines);
   const nativeDir = freshGame('recorded-native');
   runNative(native, ['--no-draw', '--dir', nativeDir, '--frames', String(frames), '--input', writeScript('record', lines)]);
-  const page = await session.page(`?frames=${frames}&no-draw&input=${encodeURIComponent(scriptText(lines))}`);
+  const page = await chromium.page(`?frames=${frames}&no-draw&input=${encodeURIComponent(scriptText(lines))}`);
   await page.waitForFunction(() => window.ombrezza._ombrezza_done(), {timeout: 120000});
   const saved = await page.evaluate(() => {
     const FS = window.ombrezza.FS;
@@ -236,8 +236,8 @@ async function pageReplayVerifiesNatively(session) {
   runNative(native, ['--dir', verifyDir, '--verify-replay', '0']);
 }
 
-async function filesSurviveAReload(session) {
-  const page = await session.page();
+async function filesSurviveAReload(chromium) {
+  const page = await chromium.page();
   const before = (await dump(page)).BulletStyle;
   for (const key of ['ArrowDown', 'ArrowDown', 'ArrowDown', 'KeyZ']) await press(page, key);  // OPTION
   expect((await dump(page)).GameState === 3, 'not on the options screen');
@@ -248,7 +248,7 @@ async function filesSurviveAReload(session) {
   await press(page, 'Escape');  // saves the options, back to the title
   await page.waitForFunction(() => window.ombrezza.playerFilesSettled(), {timeout: 10000});
   await page.reload();
-  await session.running(page);
+  await chromium.running(page);
   const after = await dump(page);
   expect(after.BulletStyle === chosen, `after a reload the bullet style is ${after.BulletStyle}, not ${chosen}`);
   const line = await page.evaluate(() =>
@@ -272,14 +272,14 @@ async function main() {
     return 2;
   }
   fs.mkdirSync(outDir, {recursive: true});
-  let session;
+  let chromium;
   let failed = 0;
   try {
-    session = await Session.open(pageDir);
+    chromium = await Chromium.open(pageDir);
     for (const [name, check] of checks) {
       try {
-        await check(session);
-        const problems = session.current ? session.current.problems.splice(0) : [];
+        await check(chromium);
+        const problems = chromium.current ? chromium.current.problems.splice(0) : [];
         expect(problems.length === 0, `the page reported: ${problems.join(' | ')}`);
         console.log(`ok: ${name}`);
       } catch (e) {
@@ -294,7 +294,7 @@ async function main() {
     }
     throw e;
   } finally {
-    if (session) await session.close();
+    if (chromium) await chromium.close();
     fs.rmSync(work, {recursive: true, force: true});
   }
   return failed === 0 ? 0 : 1;

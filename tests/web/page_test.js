@@ -15,7 +15,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const {
-  LEFT, DOWN, SHOT, Chromium, dump, press, sleep, counters, runNative, scriptText, framesOf, pressWord, root,
+  LEFT, RIGHT, DOWN, SHOT, Chromium, dump, press, sleep, counters, runNative, scriptText, framesOf, pressWord, root,
 } = require('./browser.js');
 
 const [pageDir, native, gameDir, nodeProgram, outDir] = process.argv.slice(2);
@@ -124,6 +124,34 @@ async function pausesAndGoesOn(chromium) {
   await press(page, 'KeyP');
   await sleep(300);
   expect((await counters(page)).frames > b.frames + 5, 'the game did not go on after the second P');
+}
+
+// A standard-layout pad stands in for the Gamepad API's first one: its d-pad
+// and A button are the game's input, its Start pauses and goes on.
+async function playsByThePad(chromium) {
+  const page = chromium.current;
+  const pad = (held) => page.evaluate((buttons) => {
+    const state = {id: 'test pad', index: 0, connected: true, mapping: 'standard', timestamp: performance.now(),
+                   axes: [0, 0, 0, 0],
+                   buttons: Array.from({length: 17}, (_, i) => ({pressed: buttons.includes(i), value: buttons.includes(i) ? 1 : 0}))};
+    navigator.getGamepads = () => [state, null, null, null];
+  }, held);
+  const A = 0, START = 9, RIGHT_BUTTON = 15;
+  await pad([A, RIGHT_BUTTON]);
+  await sleep(200);
+  const held = (await dump(page)).PadNow;
+  expect(held === (RIGHT | SHOT), `the pad's A and d-pad right give the input word ${held}`);
+  await pad([START]);
+  await sleep(200);
+  await pad([]);
+  const a = await counters(page);
+  await sleep(300);
+  expect((await counters(page)).frames === a.frames, 'the pad\'s Start did not pause the game');
+  await pad([START]);
+  await sleep(200);
+  await pad([]);
+  await sleep(300);
+  expect((await counters(page)).frames > a.frames + 5, 'the pad\'s Start did not let the game go on');
 }
 
 // The canvas's pixels against PNG files, both read by the browser.
@@ -261,6 +289,7 @@ const checks = [
   ['it runs 50 ± 2 frames per second of the page\'s clock', pacesFiftyFramesASecond],
   ['its canvas shows stage 1', drawsStageOne],
   ['P pauses it and P lets it go on', pausesAndGoesOn],
+  ['the first game pad plays it, and its Start pauses it', playsByThePad],
   ['a scripted page draws the picture of the native and node builds', scriptedPageDrawsAsNative],
   ['a game recorded in the page saves the native build\'s replay, which verifies', pageReplayVerifiesNatively],
   ['the player\'s files survive a reload', filesSurviveAReload],

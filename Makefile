@@ -56,7 +56,7 @@ deps:
 	fi
 	@# The page's packages as the lock file pins them (no browser is downloaded);
 	@# the desktop game plays without them.
-	@[ node_modules/.package-lock.json -nt package-lock.json ] || npm ci --no-audit --no-fund || \
+	@[ node_modules/.package-lock.json -nt package-lock.json ] || npm ci --no-audit --no-fund --loglevel=error || \
 	  echo "npm ci failed: the page (make web) and its tests need its packages"
 
 $(BUILD)/build.ninja: | deps

@@ -7,10 +7,16 @@
 #   make uninstall PREFIX=P   removes them again (the player's files stay)
 #   make coverage             line coverage of src/ by the tests (build-cov/coverage.txt)
 #   make gallery              screenshots of the art in play, in build/gallery/
+#   make web                  the game for the browser (build-web/page/) and for node (build-web/node/)
+#   make play-web             serves the page on 127.0.0.1 and prints its address (WEB_PORT=8080)
+#   make bench-web            the node build's speed against the native one, the page's frame time,
+#                             CPU share and download size
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 COV_BUILD  ?= build-cov
+WEB_BUILD  ?= build-web
+WEB_PORT   ?= 8080
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX     ?= /usr/local
 
@@ -20,27 +26,38 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
            fonts-dejavu-core timgm6mb-soundfont \
            libgtest-dev libgmock-dev libbenchmark-dev \
            xvfb xauth xdotool python3 \
-           dpkg-dev groff-base desktop-file-utils appstream
+           dpkg-dev groff-base desktop-file-utils appstream \
+           emscripten chromium nodejs
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test deps build build-asan test-release test-asan test-cross bench coverage gallery clean install uninstall
+# Debian's em++ runs its tools on the first node of the PATH, which finds
+# Debian's node modules (acorn) only when told where they are.
+EMSDK_ENV = NODE_PATH=/usr/share/nodejs$(if $(NODE_PATH),:$(NODE_PATH))
+
+.PHONY: play test deps build build-asan test-release test-asan test-cross test-web bench coverage gallery clean \
+        install uninstall web play-web bench-web
 
 play: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target game_dir
 	cd $(BUILD)/game && ./ombrezza
 
-test: test-release test-asan test-cross
+test: test-release test-asan test-cross test-web
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
 	done; \
+	command -v npm >/dev/null || missing="$$missing npm"; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
+	@# The page's packages as the lock file pins them (no browser is downloaded);
+	@# the desktop game plays without them.
+	@[ node_modules/.package-lock.json -nt package-lock.json ] || npm ci --no-audit --no-fund --loglevel=error || \
+	  echo "npm ci failed: the page (make web) and its tests need its packages"
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -70,6 +87,31 @@ test-cross: build build-asan
 	  $(BUILD)/game/ombrezza $(BUILD)/game $(ASAN_BUILD)/game/ombrezza
 	ASAN_OPTIONS=detect_leaks=1 python3 tests/e2e/whole_game_test.py \
 	  $(BUILD)/game/ombrezza $(BUILD)/game $(ASAN_BUILD)/game/ombrezza
+
+# The WebAssembly tree, configured once the native build has generated the
+# assets that the page preloads.
+web: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target game_assets game_icons
+	[ -f $(WEB_BUILD)/build.ninja ] || $(EMSDK_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DOMBREZZA_ASSETS=$(CURDIR)/$(BUILD)/game
+	$(EMSDK_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+play-web: web
+	node web/serve.js $(WEB_BUILD)/page $(WEB_PORT)
+
+# The browser build against the native one: the same dumps and files over
+# every stage, replays verifying both ways (native and node), and the page in
+# headless Chromium, whose screenshots are left in $(WEB_BUILD)/screenshots.
+test-web: build web
+	python3 tests/web/cross_build_test.py $(BUILD)/game/ombrezza $(BUILD)/game $(WEB_BUILD)/node/ombrezza
+	python3 tests/e2e/replay_test.py $(BUILD)/game/ombrezza $(BUILD)/game $(WEB_BUILD)/node/ombrezza
+	python3 tests/e2e/whole_game_test.py $(BUILD)/game/ombrezza $(BUILD)/game $(WEB_BUILD)/node/ombrezza
+	@status=0; node tests/web/page_test.js $(WEB_BUILD)/page $(BUILD)/game/ombrezza $(BUILD)/game \
+	  $(WEB_BUILD)/node/ombrezza $(WEB_BUILD)/screenshots || status=$$?; \
+	  if [ $$status = 77 ]; then echo "page tests skipped: no browser"; elif [ $$status != 0 ]; then exit $$status; fi
+
+bench-web: build web
+	node bench/web_bench.js $(BUILD)/game/ombrezza $(BUILD)/game $(WEB_BUILD)
 
 bench: build
 	for b in $(BUILD)/bench/*_bench; do $$b --benchmark_min_time=0.2; done
@@ -106,4 +148,4 @@ uninstall:
 	rm -f $(PREFIX)/share/man/man6/ombrezza.6 $(PREFIX)/share/metainfo/org.ombrezza.ombrezza.metainfo.xml
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(COV_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(COV_BUILD) $(WEB_BUILD)

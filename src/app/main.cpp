@@ -1,86 +1,17 @@
-// The program: read the command line, pick the platform, go into the folder
-// of the player's files and run the frame loop until the game or the player
-// ends it.
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
-
-#include "app/gallery.h"
+// The desktop program: a window of its own unless run headless.
 #include "app/command_line.h"
-#include "app/verify.h"
-#include "media/game_paths.h"
-#include "media/platform.h"
-#include "platform/headless/headless_platform.h"
-#include "platform/png/png_writer.h"
+#include "app/run.h"
 #include "platform/sdl/sdl_platform.h"
-#include "shell/components.h"
-#include "shell/dump.h"
-#include "shell/shell.h"
 
-namespace fs = std::filesystem;
 using namespace omb;
 
 namespace {
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "ombrezza: %s\n", message.c_str());
-  return 1;
-}
-
-// Paths given on the command line are meant from where the program was
-// started, not from the game directory it moves into.
-void MakeAbsolute(std::string& path) {
-  if (!path.empty()) path = fs::absolute(path).string();
-}
-
-// A game directory, or an installation's shared assets and the player's
-// folder in their home (media/game_paths.h).
-bool EnterGameFolders(const std::string& dir, std::string& error) {
-  LayoutInputs inputs;
-  GameLayout layout;
-  return ProbeLayout(dir, inputs, error) && ChooseLayout(inputs, layout, error) && EnterDataDirectory(layout, error);
-}
-
-bool ReadText(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  text = s.str();
-  return true;
-}
-
-// With --no-draw, only a frame whose picture is asked for is drawn.
-bool DrawThisFrame(const CommandLine& cl, const HeadlessPlatform& headless) {
-  if (!cl.NoDraw) return true;
-  for (const FrameFile& f : cl.Screenshots) {
-    if (f.Frame == headless.Frame) return true;
-  }
-  return false;
-}
-
-// After each frame of a headless run: the screenshots and dumps asked for.
-bool AfterHeadlessFrame(const CommandLine& cl, const HeadlessPlatform& headless) {
-  bool ok = true;
-  for (const FrameFile& f : cl.Screenshots) {
-    std::string error;
-    if (f.Frame == headless.Frame && !WritePng(f.Path, headless.LastFrame.data(), ScreenWidth, ScreenHeight, error)) {
-      std::fprintf(stderr, "ombrezza: %s\n", error.c_str());
-      ok = false;
-    }
-  }
-  for (const FrameFile& f : cl.Dumps) {
-    if (f.Frame != headless.Frame) continue;
-    std::ofstream out(f.Path, std::ios::binary);
-    out << DumpState();
-    if (!out) {
-      std::fprintf(stderr, "ombrezza: cannot write %s\n", f.Path.c_str());
-      ok = false;
-    }
-  }
-  return ok;
+std::unique_ptr<Platform> OpenSdlWindow(const CommandLine& cl, std::string& error) {
+  SdlOptions options;
+  options.Scale = cl.Scale;
+  options.PauseOnFocusLoss = cl.PauseOnFocusLoss;
+  return CreateSdlPlatform(options, error);
 }
 
 }  // namespace
@@ -88,62 +19,6 @@ bool AfterHeadlessFrame(const CommandLine& cl, const HeadlessPlatform& headless)
 int main(int argc, char** argv) {
   CommandLine cl;
   std::string error;
-  if (!ParseCommandLine(argc, argv, cl, error)) {
-    std::fprintf(stderr, "ombrezza: %s\n%s", error.c_str(), Usage);
-    return 2;
-  }
-  MakeAbsolute(cl.InputFile);
-  MakeAbsolute(cl.GalleryDir);
-  for (FrameFile& f : cl.Screenshots) MakeAbsolute(f.Path);
-  for (FrameFile& f : cl.Dumps) MakeAbsolute(f.Path);
-
-  std::unique_ptr<Platform> platform;
-  HeadlessPlatform* headless = nullptr;
-  if (cl.Headless) {
-    auto h = std::make_unique<HeadlessPlatform>();
-    if (!cl.InputFile.empty()) {
-      std::string text;
-      InputScript script;
-      if (!ReadText(cl.InputFile, text)) return Fail("cannot read the input script " + cl.InputFile);
-      if (!script.Parse(text, error)) return Fail(cl.InputFile + ": " + error);
-      h->SetScript(std::move(script));
-    }
-    headless = h.get();
-    platform = std::move(h);
-  } else {
-    SdlOptions options;
-    options.Scale = cl.Scale;
-    options.PauseOnFocusLoss = cl.PauseOnFocusLoss;
-    platform = CreateSdlPlatform(options, error);
-    if (!platform) return Fail(error);
-  }
-  if (!EnterGameFolders(cl.Dir, error)) return Fail(error);
-  ThePlatform = platform.get();
-
-  if (!cl.GalleryDir.empty() || cl.VerifySlot >= 0) {
-    const int rc = cl.VerifySlot >= 0 ? VerifyReplay(cl.VerifySlot) : RunGallery(cl.GalleryDir);
-    ThePlatform = nullptr;
-    return rc;
-  }
-  ShellEvents events;
-  bool ok = true;
-  FormCreate();
-  ScreenInit();
-  if (cl.FullScreen) FormKeyDown(KeyF5);
-  if (cl.PlayStage != 0) {
-    DirectPlayRequest = {true, cl.PlayStage, cl.SubShot, cl.SpecialWeapon, cl.GameMode, cl.BulletStyle, cl.Buttons};
-  }
-  while (!(headless != nullptr && headless->Frame >= cl.Frames)) {
-    platform->PumpEvents(events);
-    if (TerminateRequested) break;
-    if (RestIfPaused()) continue;
-    // PumpEvents counted the frame about to run.
-    if (headless != nullptr) SkipDrawing = !DrawThisFrame(cl, *headless);
-    IdleFrame();
-    if (headless != nullptr) ok = AfterHeadlessFrame(cl, *headless) && ok;
-    if (TerminateRequested) break;
-  }
-  FormDestroy();
-  ThePlatform = nullptr;
-  return ok ? 0 : 1;
+  if (!ParseCommandLine(argc, argv, cl, error)) return BadCommandLine(error);
+  return RunProgram(std::move(cl), OpenSdlWindow);
 }

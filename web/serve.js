@@ -22,11 +22,22 @@ function serve(dir, port) {
   const root = path.resolve(dir);
   const packed = new Map();  // file -> {mtime, gzip}
   const server = http.createServer((request, response) => {
-    const url = new URL(request.url, 'http://127.0.0.1');
-    const file = path.join(root, path.normalize(decodeURIComponent(url.pathname)).replace(/^(\.\.[/\\])+/, ''));
+    if (request.method !== 'GET' && request.method !== 'HEAD') {
+      response.writeHead(405, {'Allow': 'GET, HEAD'}).end();
+      return;
+    }
+    // A malformed escape in the address is the asker's fault, not a reason to stop serving.
+    let pathname;
+    try {
+      pathname = decodeURIComponent(new URL(request.url, 'http://127.0.0.1').pathname);
+    } catch {
+      response.writeHead(400).end();
+      return;
+    }
+    const file = path.join(root, path.normalize(pathname).replace(/^(\.\.[/\\])+/, ''));
     const name = file.endsWith(path.sep) ? path.join(file, 'index.html') : file;
-    if (!name.startsWith(root) || request.method !== 'GET') {
-      response.writeHead(request.method === 'GET' ? 404 : 405).end();
+    if (name !== root && !name.startsWith(root + path.sep)) {
+      response.writeHead(404).end();
       return;
     }
     fs.stat(name, (error, stat) => {
@@ -39,8 +50,10 @@ function serve(dir, port) {
         'Cache-Control': 'no-cache',
       };
       if (!/\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
+        headers['Content-Length'] = stat.size;
         response.writeHead(200, headers);
-        fs.createReadStream(name).pipe(response);
+        if (request.method === 'HEAD') response.end();
+        else fs.createReadStream(name).pipe(response);
         return;
       }
       let entry = packed.get(name);
@@ -50,7 +63,7 @@ function serve(dir, port) {
       }
       headers['Content-Encoding'] = 'gzip';
       headers['Content-Length'] = entry.gzip.length;
-      response.writeHead(200, headers).end(entry.gzip);
+      response.writeHead(200, headers).end(request.method === 'HEAD' ? undefined : entry.gzip);
     });
   });
   return new Promise((resolve, reject) => {

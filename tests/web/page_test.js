@@ -12,6 +12,7 @@
 // Exits 77 (skipped) only where the browser itself is missing.
 'use strict';
 const fs = require('fs');
+const http = require('http');
 const os = require('os');
 const path = require('path');
 const {
@@ -284,6 +285,25 @@ async function filesSurviveAReload(chromium) {
   expect(Number(line) === chosen, `option.txt holds the bullet style ${line} after a reload`);
 }
 
+// The page's server answers a malformed or escaping address with an error and
+// goes on serving: a stray request must not stop the server.
+async function serverRefusesBadAddresses(chromium) {
+  const ask = async (address, method = 'GET') => {
+    const url = new URL(chromium.base);
+    return new Promise((resolve, reject) => {
+      http.request({host: url.hostname, port: url.port, path: address, method}, (response) => {
+        response.resume();
+        resolve(response.statusCode);
+      }).on('error', reject).end();
+    });
+  };
+  for (const [address, method, status] of [['/%E0%A4%A', 'GET', 400], ['/../../etc/passwd', 'GET', 404],
+    ['/..%2f..%2fetc%2fpasswd', 'GET', 404], ['/', 'POST', 405], ['/', 'HEAD', 200], ['/', 'GET', 200]]) {
+    const got = await ask(address, method);
+    expect(got === status, `${method} ${address} answered ${got}, not ${status}`);
+  }
+}
+
 const checks = [
   ['the page plays from the title through the weapon select into stage 1', playsIntoStageOne],
   ['it runs 50 ± 2 frames per second of the page\'s clock', pacesFiftyFramesASecond],
@@ -293,6 +313,7 @@ const checks = [
   ['a scripted page draws the picture of the native and node builds', scriptedPageDrawsAsNative],
   ['a game recorded in the page saves the native build\'s replay, which verifies', pageReplayVerifiesNatively],
   ['the player\'s files survive a reload', filesSurviveAReload],
+  ['its server refuses bad addresses and goes on serving', serverRefusesBadAddresses],
 ];
 
 async function main() {

@@ -38,15 +38,6 @@ bool EnterGameFolders(const std::string& dir, std::string& error) {
   return ProbeLayout(dir, inputs, error) && ChooseLayout(inputs, layout, error) && EnterDataDirectory(layout, error);
 }
 
-bool ReadText(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  text = s.str();
-  return true;
-}
-
 // With --no-draw, only a frame whose picture is asked for is drawn.
 bool DrawThisFrame(const CommandLine& cl, const HeadlessPlatform& headless) {
   if (!cl.NoDraw) return true;
@@ -85,6 +76,19 @@ int BadCommandLine(const std::string& error) {
   return 2;
 }
 
+bool LoadInputScript(const std::string& path, InputScript& script, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "cannot read the input script " + path;
+    return false;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (script.Parse(text.str(), error)) return true;
+  error = path + ": " + error;
+  return false;
+}
+
 int RunProgram(CommandLine cl, OpenWindowFn openWindow) {
   std::string error;
   MakeAbsolute(cl.InputFile);
@@ -97,10 +101,8 @@ int RunProgram(CommandLine cl, OpenWindowFn openWindow) {
   if (cl.Headless) {
     auto h = std::make_unique<HeadlessPlatform>();
     if (!cl.InputFile.empty()) {
-      std::string text;
       InputScript script;
-      if (!ReadText(cl.InputFile, text)) return Fail("cannot read the input script " + cl.InputFile);
-      if (!script.Parse(text, error)) return Fail(cl.InputFile + ": " + error);
+      if (!LoadInputScript(cl.InputFile, script, error)) return Fail(error);
       h->SetScript(std::move(script));
     }
     headless = h.get();

@@ -8,6 +8,7 @@
 
 #include "app/command_line.h"
 #include "media/platform.h"
+#include "platform/headless/headless_platform.h"
 
 namespace omb {
 
@@ -18,6 +19,10 @@ using OpenWindowFn = std::unique_ptr<Platform> (*)(const CommandLine& cl, std::s
 // Runs a parsed command line. `openWindow` is null in a build without a
 // window, which then plays headless only. Returns the exit status.
 int RunProgram(CommandLine cl, OpenWindowFn openWindow);
+
+// Reads and parses the input script of a headless run; false with the reason
+// in `error` when the file is missing or malformed.
+bool LoadInputScript(const std::string& path, InputScript& script, std::string& error);
 
 // The exit status of a bad command line, after its message and the usage.
 int BadCommandLine(const std::string& error);

@@ -13,12 +13,11 @@
 #include <emscripten/html5.h>
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "app/command_line.h"
+#include "app/run.h"
 #include "media/game_paths.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/web/web_canvas.h"
@@ -77,15 +76,6 @@ EM_JS(void, PageEnded, (), {
   addEventListener('keydown', again, {once: true});
   addEventListener('pointerdown', again, {once: true});
 });
-
-bool ReadText(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  text = s.str();
-  return true;
-}
 
 void End(Page& page) {
   FormDestroy();
@@ -174,10 +164,8 @@ int main(int argc, char** argv) {
   if (cl.Headless) {
     page->Scripted = std::make_unique<ScriptedPage>(page->ScriptedCanvas);
     if (!cl.InputFile.empty()) {
-      std::string text;
       InputScript script;
-      if (!ReadText(cl.InputFile, text)) error = "cannot read the input script " + cl.InputFile;
-      if (!error.empty() || !script.Parse(text, error)) {
+      if (!LoadInputScript(cl.InputFile, script, error)) {
         std::fprintf(stderr, "ombrezza: %s\n", error.c_str());
         SetStatus(error.c_str());
         return 1;

@@ -26,8 +26,9 @@ PACKAGES = cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
            fonts-dejavu-core timgm6mb-soundfont \
            libgtest-dev libgmock-dev libbenchmark-dev \
            xvfb xauth xdotool python3 \
-           dpkg-dev groff-base desktop-file-utils appstream \
-           emscripten chromium nodejs
+           dpkg-dev groff-base desktop-file-utils appstream
+# And those of the browser build and its tests, which the desktop game can do without.
+WEB_PACKAGES = emscripten chromium nodejs
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -35,7 +36,7 @@ SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Debian's node modules (acorn) only when told where they are.
 EMSDK_ENV = NODE_PATH=/usr/share/nodejs$(if $(NODE_PATH),:$(NODE_PATH))
 
-.PHONY: play test deps build build-asan test-release test-asan test-cross test-web bench coverage gallery clean \
+.PHONY: play test deps deps-web build build-asan test-release test-asan test-cross test-web bench coverage gallery clean \
         install uninstall web play-web bench-web
 
 play: deps $(BUILD)/build.ninja
@@ -44,20 +45,28 @@ play: deps $(BUILD)/build.ninja
 
 test: test-release test-asan test-cross test-web
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs the Debian packages of its list that are missing.
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
 	done; \
-	command -v npm >/dev/null || missing="$$missing npm"; \
+	$(2) \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
-	@# The page's packages as the lock file pins them (no browser is downloaded);
-	@# the desktop game plays without them.
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+# npm comes with some builds of node, and Debian's would clash with them.
+deps-web:
+	$(call install_missing,$(WEB_PACKAGES),command -v npm >/dev/null || missing="$$missing npm";)
+	@# The page's packages as the lock file pins them (no browser is downloaded).
 	@[ node_modules/.package-lock.json -nt package-lock.json ] || npm ci --no-audit --no-fund --loglevel=error || \
-	  echo "npm ci failed: the page (make web) and its tests need its packages"
+	  (echo "npm ci failed: the page (make web) and its tests need its packages"; exit 1)
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -90,7 +99,7 @@ test-cross: build build-asan
 
 # The WebAssembly tree, configured once the native build has generated the
 # assets that the page preloads.
-web: deps $(BUILD)/build.ninja
+web: deps-web $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target game_assets game_icons
 	[ -f $(WEB_BUILD)/build.ninja ] || $(EMSDK_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja \
 	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DOMBREZZA_ASSETS=$(CURDIR)/$(BUILD)/game

@@ -15,17 +15,13 @@ const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
 const {spawnSync} = require('child_process');
-const {Chromium, dump, press, sleep, counters} = require('../tests/web/browser.js');
+const browser = require('../tests/web/browser.js');
+const {Chromium, dump, press, sleep, counters} = browser;
 
 const [native, gameDir, webDir] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'ombrezza_bench_'));
 
-function freshGame(name) {
-  const dir = path.join(work, name);
-  fs.mkdirSync(path.join(dir, 'replay'), {recursive: true});
-  for (const entry of ['cg.qda', 'wave', 'midi']) fs.cpSync(path.join(gameDir, entry), path.join(dir, entry), {recursive: true});
-  return dir;
-}
+const freshGame = (name) => browser.freshGame(work, gameDir, name);
 
 function timed(program, args) {
   const start = process.hrtime.bigint();
@@ -79,35 +75,26 @@ function speed() {
 // CPU seconds of a process and all its descendants, from /proc.
 function cpuSeconds(pid) {
   const tick = 100;  // USER_HZ on Linux
-  let total = 0;
-  const children = new Map();
+  const processes = new Map();  // pid -> {parent, cpu}
   for (const entry of fs.readdirSync('/proc')) {
     if (!/^\d+$/.test(entry)) continue;
     try {
       const stat = fs.readFileSync(`/proc/${entry}/stat`, 'utf8');
       const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
-      const parent = Number(fields[1]);
-      if (!children.has(parent)) children.set(parent, []);
-      children.get(parent).push({pid: Number(entry), cpu: (Number(fields[11]) + Number(fields[12])) / tick});
+      processes.set(Number(entry), {parent: Number(fields[1]), cpu: (Number(fields[11]) + Number(fields[12])) / tick});
     } catch (e) {
       // gone meanwhile
     }
   }
-  const walk = (p) => {
-    for (const c of children.get(p) || []) {
-      total += c.cpu;
-      walk(c.pid);
+  if (!processes.has(pid)) return NaN;
+  const total = (p) => {
+    let cpu = processes.get(p).cpu;
+    for (const [child, {parent}] of processes) {
+      if (parent === p) cpu += total(child);
     }
+    return cpu;
   };
-  try {
-    const stat = fs.readFileSync(`/proc/${pid}/stat`, 'utf8');
-    const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
-    total += (Number(fields[11]) + Number(fields[12])) / tick;
-  } catch (e) {
-    return NaN;
-  }
-  walk(pid);
-  return total;
+  return total(pid);
 }
 
 async function page() {

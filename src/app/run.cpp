@@ -89,6 +89,15 @@ bool LoadInputScript(const std::string& path, InputScript& script, std::string& 
   return false;
 }
 
+void StartGame(const CommandLine& cl) {
+  FormCreate();
+  ScreenInit();
+  if (cl.FullScreen) FormKeyDown(KeyF5);
+  if (cl.PlayStage != 0) {
+    DirectPlayRequest = {true, cl.PlayStage, cl.SubShot, cl.SpecialWeapon, cl.GameMode, cl.BulletStyle, cl.Buttons};
+  }
+}
+
 int RunProgram(CommandLine cl, OpenWindowFn openWindow) {
   std::string error;
   MakeAbsolute(cl.InputFile);
@@ -123,12 +132,7 @@ int RunProgram(CommandLine cl, OpenWindowFn openWindow) {
   }
   ShellEvents events;
   bool ok = true;
-  FormCreate();
-  ScreenInit();
-  if (cl.FullScreen) FormKeyDown(KeyF5);
-  if (cl.PlayStage != 0) {
-    DirectPlayRequest = {true, cl.PlayStage, cl.SubShot, cl.SpecialWeapon, cl.GameMode, cl.BulletStyle, cl.Buttons};
-  }
+  StartGame(cl);
   while (!(headless != nullptr && headless->Frame >= cl.Frames)) {
     platform->PumpEvents(events);
     if (TerminateRequested) break;

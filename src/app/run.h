@@ -20,6 +20,10 @@ using OpenWindowFn = std::unique_ptr<Platform> (*)(const CommandLine& cl, std::s
 // window, which then plays headless only. Returns the exit status.
 int RunProgram(CommandLine cl, OpenWindowFn openWindow);
 
+// The game's start once its platform and folders are in place: the shell's
+// start-up, full screen and the stage the command line asks to play at once.
+void StartGame(const CommandLine& cl);
+
 // Reads and parses the input script of a headless run; false with the reason
 // in `error` when the file is missing or malformed.
 bool LoadInputScript(const std::string& path, InputScript& script, std::string& error);

@@ -94,6 +94,17 @@ function counters(page) {
   }));
 }
 
+// A fresh game directory under `work`: the generated assets of `gameDir`,
+// and none of a player's files.
+function freshGame(work, gameDir, name) {
+  const dir = path.join(work, name);
+  fs.mkdirSync(path.join(dir, 'replay'), {recursive: true});
+  for (const entry of ['cg.qda', 'wave', 'midi']) {
+    fs.cpSync(path.join(gameDir, entry), path.join(dir, entry), {recursive: true});
+  }
+  return dir;
+}
+
 // The native program, headless: stdout, or an exception with its stderr.
 function runNative(program, args) {
   const run = spawnSync(program, ['--headless', ...args], {encoding: 'utf8', timeout: 300000});
@@ -110,5 +121,5 @@ const pressWord = (word) => [[2, word], [3, 0]];
 
 module.exports = {
   LEFT, UP, RIGHT, DOWN, SHOT, BOMB, BARRIER,
-  Chromium, findBrowser, sleep, dump, press, counters, runNative, scriptText, framesOf, pressWord, root,
+  Chromium, findBrowser, sleep, dump, press, counters, freshGame, runNative, scriptText, framesOf, pressWord, root,
 };

@@ -15,9 +15,10 @@ const fs = require('fs');
 const http = require('http');
 const os = require('os');
 const path = require('path');
+const browser = require('./browser.js');
 const {
   LEFT, RIGHT, DOWN, SHOT, Chromium, dump, press, sleep, counters, runNative, scriptText, framesOf, pressWord, root,
-} = require('./browser.js');
+} = browser;
 
 const [pageDir, native, gameDir, nodeProgram, outDir] = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'ombrezza_page_'));
@@ -29,15 +30,7 @@ function expect(ok, message) {
   if (!ok) throw new Failure(message);
 }
 
-// A fresh game directory with the generated assets and none of a player's files.
-function freshGame(name) {
-  const dir = path.join(work, name);
-  fs.mkdirSync(path.join(dir, 'replay'), {recursive: true});
-  for (const entry of ['cg.qda', 'wave', 'midi']) {
-    fs.cpSync(path.join(gameDir, entry), path.join(dir, entry), {recursive: true});
-  }
-  return dir;
-}
+const freshGame = (name) => browser.freshGame(work, gameDir, name);
 
 // Where the ship's sprite stands across the field.
 function shipX(state) {

@@ -77,11 +77,11 @@ EM_JS(void, PageEnded, (), {
   addEventListener('pointerdown', again, {once: true});
 });
 
-void End(Page& page) {
+// The game's shut-down; the page's loop stops after this turn.
+void Finish(Page& page) {
   FormDestroy();
   ThePlatform = nullptr;
   page.Done = true;
-  PageEnded();
 }
 
 EM_BOOL PlayerTurn(double, void* user) {
@@ -102,7 +102,8 @@ EM_BOOL PlayerTurn(double, void* user) {
   p.EndTurn(emscripten_performance_now());
   page.BusyMs += emscripten_performance_now() - start;
   if (!TerminateRequested) return EM_TRUE;
-  End(page);
+  Finish(page);
+  PageEnded();
   return EM_FALSE;
 }
 
@@ -122,9 +123,7 @@ EM_BOOL ScriptedTurn(double, void* user) {
   page.ScriptedCanvas.Show(false);
   if (p.Frame < page.Line.Frames && !TerminateRequested) return EM_TRUE;
   // The last frame stays on the canvas for the test to read.
-  FormDestroy();
-  ThePlatform = nullptr;
-  page.Done = true;
+  Finish(page);
   return EM_FALSE;
 }
 
@@ -179,12 +178,7 @@ int main(int argc, char** argv) {
     page->Player->Start(cl.PauseOnFocusLoss);
     ThePlatform = page->Player.get();
   }
-  FormCreate();
-  ScreenInit();
-  if (cl.FullScreen) FormKeyDown(KeyF5);
-  if (cl.PlayStage != 0) {
-    DirectPlayRequest = {true, cl.PlayStage, cl.SubShot, cl.SpecialWeapon, cl.GameMode, cl.BulletStyle, cl.Buttons};
-  }
+  StartGame(cl);
   ThePage = page.release();
   SetStatus("");
   emscripten_request_animation_frame_loop(cl.Headless ? ScriptedTurn : PlayerTurn, ThePage);

@@ -8,11 +8,12 @@
 
 #include "media/debuglog.h"
 #include "media/game_paths.h"
+#include "media/sound.h"
 
 namespace omb::web_audio {
 namespace {
 
-EM_JS(void, JsOpen, (), { OmbrezzaAudio.open(); });
+EM_JS(void, JsOpen, (int channels), { OmbrezzaAudio.open(channels); });
 EM_JS(void, JsSetWave, (int channel, int channels, int rate, int bits, const uint8_t* pcm, int size), {
   OmbrezzaAudio.setWave(channel, channels, rate, bits, HEAPU8.subarray(pcm, pcm + size));
 });
@@ -33,7 +34,7 @@ EM_JS(void, JsMusicSeekStart, (), { OmbrezzaAudio.musicSeekStart(); });
 EM_JS(void, JsMusicStop, (), { OmbrezzaAudio.musicStop(); });
 EM_JS(void, JsMusicClose, (), { OmbrezzaAudio.musicClose(); });
 
-bool Usable(int channel) { return channel >= 0 && channel < 50; }
+bool Usable(int channel) { return channel >= 0 && channel < SoundDevice::ChannelCount; }
 
 // The tune's file from the game's assets; empty, and said once, when it
 // cannot be read.
@@ -52,7 +53,7 @@ std::vector<uint8_t> ReadTune(const std::string& name) {
 
 }  // namespace
 
-void Open() { JsOpen(); }
+void Open() { JsOpen(SoundDevice::ChannelCount); }
 
 void SetChannelWave(int channel, const WaveFormat& format, std::span<const uint8_t> pcm) {
   if (!Usable(channel)) return;

@@ -1,4 +1,4 @@
-// The page's sound: the game's 50 sound channels on Web Audio, and its tunes
+// The page's sound: the game's sound channels on Web Audio, and its tunes
 // through FluidSynth (js-synthesizer, in an audio worklet) with the same
 // General MIDI soundfont as the desktop. The browser keeps audio shut until
 // the player first presses a key or clicks, so until then the channels stay
@@ -8,7 +8,7 @@
 // it as OmbrezzaAudio.
 var OmbrezzaAudio = {
   context: null,
-  channels: [],   // per channel: {buffer, source}
+  channels: [],   // per channel of the game's: {buffer, source}
   paused: false,
 
   // The synthesiser's files, beside the page.
@@ -30,7 +30,7 @@ var OmbrezzaAudio = {
     console.warn('ombrezza: ' + text);
   },
 
-  open() {
+  open(channelCount) {
     const Context = globalThis.AudioContext || globalThis.webkitAudioContext;
     if (!Context) {
       this.report('no sound: this browser has no Web Audio');
@@ -42,7 +42,7 @@ var OmbrezzaAudio = {
       this.report('no sound: ' + e);
       return;
     }
-    for (let i = 0; i < 50; i++) this.channels.push({buffer: null, source: null});
+    for (let i = 0; i < channelCount; i++) this.channels.push({buffer: null, source: null});
     const unlock = () => {
       if (this.context.state === 'suspended' && !this.paused) this.context.resume();
     };
